@@ -1,0 +1,28 @@
+# Shared compile flags and the test helper.
+
+add_library(zul_flags INTERFACE)
+target_compile_options(zul_flags INTERFACE -Wall -Wextra)
+if(ZUL_WERROR)
+  target_compile_options(zul_flags INTERFACE -Werror)
+endif()
+if(ZUL_SANITIZE)
+  target_compile_options(zul_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                         -fno-sanitize-recover=undefined)
+  target_link_options(zul_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+if(ZUL_FUZZ)
+  # Coverage for libFuzzer in every library the fuzz targets link.
+  target_compile_options(zul_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+  target_link_options(zul_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# zul_add_test(NAME dir sources...): a GoogleTest executable linked with zul_core,
+# its cases registered one by one with ctest.
+function(zul_add_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE zul_core zul_flags GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "ZUL_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()
