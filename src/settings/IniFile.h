@@ -1,0 +1,32 @@
+// One-key-per-call access to INI files, standing in for the Windows profile functions, and
+// the header every file of the system begins with.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/IniDocument.h"
+
+namespace zul {
+
+// The value of the key, or the default when the file, the section or the key is missing
+// (or the file cannot be read).
+std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view defaultValue);
+// Creates the file on first write; keeps every other line. A failure is reported, never
+// silent, and leaves the file as it was.
+IniSaveResult WriteIniString(const std::string& path, std::string_view section, std::string_view key,
+                             std::string_view value);
+IniSaveResult EraseIniSection(const std::string& path, std::string_view section);
+
+// The header of every file of the system: section Program, key Name = "ZUL (ver 1.4)".
+inline constexpr std::string_view kProgramVersion = "1.4";
+inline constexpr std::string_view kHeaderSection = "Program";
+inline constexpr std::string_view kHeaderKey = "Name";
+std::string ZulHeaderText();  // "ZUL (ver 1.4)"
+// The header check: the first three characters of the Name value, trimmed, are "ZUL"
+// (case-sensitive). "ZULx" passes, "zul" fails.
+bool PassesZulHeader(const IniDocument& document);
+void WriteZulHeader(IniDocument& document);
+
+}  // namespace zul
