@@ -1,0 +1,105 @@
+// Normalising and substitution steps of a pass.
+#include "eval/Substitution.h"
+
+#include <cmath>
+
+#include "eval/NumberText.h"
+#include "eval/TextRules.h"
+
+namespace zul {
+
+namespace {
+
+const std::string& PiText() {
+    static const std::string text = ExponentText(3.1415926535897932385L);
+    return text;
+}
+
+const std::string& EText() {
+    static const std::string text = ExponentText(std::exp(1.0L));
+    return text;
+}
+
+bool IsPiAt(const std::string& s, std::size_t i) {
+    return i + 1 < s.size() && (s[i] == 'p' || s[i] == 'P') && (s[i + 1] == 'i' || s[i + 1] == 'I');
+}
+
+// N5 and N6: one letter, scanned up to the length the text had when the step began.
+void SubstituteLetter(std::string& s, char letter, std::string_view text) {
+    const std::size_t limit = s.size();
+    for (std::size_t i = 0; i < limit && i < s.size(); ++i) {
+        if (s[i] == letter && IsStandalone(s, i, 1)) ReplaceRange(s, i, 1, text);
+    }
+}
+
+}  // namespace
+
+std::string CommentCut(std::string_view text) {
+    const std::size_t pos = text.find("//");
+    if (pos == std::string_view::npos) return std::string(text);
+    return Trim(text.substr(0, pos));
+}
+
+void RemoveBlanks(std::string& s) {
+    std::size_t out = 0;
+    for (char c : s)
+        if (c != ' ') s[out++] = c;
+    s.resize(out);
+}
+
+void DecimalComma(std::string& s) {
+    for (char& c : s)
+        if (c == ',') c = '.';
+}
+
+void FoldSigns(std::string& s) {
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (!IsOperatorChar(s[i])) continue;
+        if (s[i] == '+' && (s[i + 1] == '+' || s[i + 1] == '-')) s.erase(i, 1);
+        if (i + 1 < s.size() && s[i] == '-' && s[i + 1] == '-') ReplaceRange(s, i, 2, "+");
+    }
+}
+
+void SubstitutePi(std::string& s) {
+    std::size_t i = 0;
+    while (i + 1 < s.size()) {
+        if (IsPiAt(s, i) && IsStandalone(s, i, 2)) {
+            ReplaceRange(s, i, 2, PiText());
+            i += PiText().size();
+        } else {
+            ++i;
+        }
+    }
+}
+
+void SubstituteE(std::string& s) { SubstituteLetter(s, 'e', EText()); }
+
+void SubstituteG(std::string& s) { SubstituteLetter(s, 'g', "9.80665"); }
+
+void SubstituteUserConstants(std::string& s, const std::vector<UserConstant>& constants,
+                             std::size_t limit) {
+    for (const UserConstant& c : constants) {
+        if (c.name.empty()) continue;
+        std::size_t pos = s.find(c.name);
+        while (pos != std::string::npos && s.size() <= limit) {
+            if (IsStandalone(s, pos, c.name.size())) {
+                ReplaceRange(s, pos, c.name.size(), c.value);
+                pos = s.find(c.name, pos + c.value.size());
+            } else {
+                pos = s.find(c.name, pos + 1);
+            }
+        }
+    }
+}
+
+void NormaliseAndSubstitute(std::string& s, const EvalContext& context, std::size_t limit) {
+    RemoveBlanks(s);
+    DecimalComma(s);
+    FoldSigns(s);
+    SubstitutePi(s);
+    SubstituteE(s);
+    SubstituteG(s);
+    SubstituteUserConstants(s, context.userConstants, limit);
+}
+
+}  // namespace zul

@@ -1,0 +1,30 @@
+// The normalising and substitution steps that open every pass: blanks, decimal comma,
+// signs, pi, e, g and the user constants; and the comment cut applied once per evaluation.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "eval/EvalContext.h"
+
+namespace zul {
+
+// "2*3 // area" -> "2*3"; a text without "//" is returned as it is.
+std::string CommentCut(std::string_view text);
+
+void RemoveBlanks(std::string& s);                 // "1 2" -> "12"
+void DecimalComma(std::string& s);                 // "1,5" -> "1.5"
+void FoldSigns(std::string& s);                    // "2+-3" -> "2-3", "2--3" -> "2+3"
+void SubstitutePi(std::string& s);                 // "2*pi" -> "2* 3.14159265358979E+0000"
+void SubstituteE(std::string& s);                  // "e" -> " 2.71828182845905E+0000"
+void SubstituteG(std::string& s);                  // "g*2" -> "9.80665*2"
+// Stops once the text is longer than `limit`, so a value that contains its own name cannot
+// blow the text up; the evaluator then gives the expression up.
+void SubstituteUserConstants(std::string& s, const std::vector<UserConstant>& constants,
+                             std::size_t limit = std::string::npos);
+
+// N1 to N7 in order.
+void NormaliseAndSubstitute(std::string& s, const EvalContext& context, std::size_t limit);
+
+}  // namespace zul
