@@ -1,0 +1,89 @@
+// Splitting, checking, converting and repairing the noise text.
+#include "settings/NoiseText.h"
+
+#include "eval/NumberText.h"
+#include "settings/ConstantsNumber.h"
+
+namespace zul {
+
+namespace {
+
+const std::array<float, kNoiseCount> kFallbackValues = {-26.2f, -16.1f, -8.6f, -3.2f,
+                                                        0.0f,   1.2f,   1.0f,  -1.1f};
+const std::array<std::string_view, kNoiseCount> kFallbackTexts = {"-26.2", "-16.1", "-8.6", "-3.2",
+                                                                  "0.0",   "1.2",   "1.0",  "-1.1"};
+
+using NoiseItems = std::array<std::string_view, kNoiseCount>;
+
+// Items 1 to 7 end at the first blank of the trimmed rest; item 8 is what remains, so a
+// ninth number stays inside item 8. Where a blank is missing the whole rest becomes the
+// current item and the following items are empty (and so fail as numbers).
+NoiseItems SplitNoiseItems(std::string_view text) {
+    NoiseItems items{};
+    std::string_view rest = TrimView(text);
+    for (int i = 0; i < kNoiseCount - 1; ++i) {
+        rest = TrimView(rest);
+        const std::size_t blank = rest.find(' ');
+        if (blank == std::string_view::npos) {
+            items[static_cast<std::size_t>(i)] = rest;
+            rest = {};
+            continue;
+        }
+        items[static_cast<std::size_t>(i)] = rest.substr(0, blank);
+        rest = rest.substr(blank);
+    }
+    items[kNoiseCount - 1] = TrimView(rest);
+    return items;
+}
+
+}  // namespace
+
+const std::array<float, kNoiseCount>& NoiseFallbackValues() { return kFallbackValues; }
+
+std::string_view NoiseFallbackText(int position) {
+    if (position < 1 || position > kNoiseCount) return {};
+    return kFallbackTexts[static_cast<std::size_t>(position - 1)];
+}
+
+bool CheckNoiseText(std::string_view text) {
+    if (TrimView(text).empty()) return false;
+    float ignored = 0;
+    for (std::string_view item : SplitNoiseItems(text))
+        if (!ReadConstantValue(item, ignored)) return false;
+    return true;
+}
+
+std::array<float, kNoiseCount> ParseNoiseCorrections(std::string_view text) {
+    std::array<float, kNoiseCount> values = kFallbackValues;
+    if (TrimView(text).empty()) return values;
+    const NoiseItems items = SplitNoiseItems(text);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        float v = 0;
+        if (ReadConstantValue(items[i], v)) values[i] = v;
+    }
+    return values;
+}
+
+bool RepairNoiseText(std::string& text) {
+    if (TrimView(text).empty()) {
+        text = kDefaultNoiseText;
+        return true;
+    }
+    const NoiseItems items = SplitNoiseItems(text);
+    bool replaced = false;
+    std::string repaired;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::string_view item = items[i];
+        float ignored = 0;
+        if (!ReadConstantValue(item, ignored)) {
+            item = kFallbackTexts[i];
+            replaced = true;
+        }
+        if (i > 0) repaired += ' ';
+        repaired += item;
+    }
+    if (replaced) text = repaired;
+    return replaced;
+}
+
+}  // namespace zul

@@ -1,0 +1,34 @@
+// The noise text of the settings window: eight octave-band corrections of the sound
+// level meter in one field, separated by blanks.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zul {
+
+inline constexpr int kNoiseCount = 8;
+
+// The A-weighting corrections of the bands 63 to 8000 Hz.
+inline constexpr const char* kDefaultNoiseText = "-26.2 -16.1 -8.6 -3.2 0 1.2 1 -1.1";
+
+// The fall-back value of each position, used wherever an item cannot be converted.
+const std::array<float, kNoiseCount>& NoiseFallbackValues();
+
+// The fall-back value of position 1..8 written with one decimal ("0.0", "1.0", ...).
+std::string_view NoiseFallbackText(int position);
+
+// True only for exactly eight numbers separated by one or more blanks (after trimming).
+bool CheckNoiseText(std::string_view text);
+
+// The eight corrections; an item that does not convert takes the fall-back of its position,
+// an empty text gives all eight fall-backs.
+std::array<float, kNoiseCount> ParseNoiseCorrections(std::string_view text);
+
+// Replaces every missing or bad item by the fall-back text of its position, joining the
+// eight items by single blanks; an empty text becomes the default text. Returns true when
+// the text was rewritten (it is left alone when no item needed replacing).
+bool RepairNoiseText(std::string& text);
+
+}  // namespace zul
