@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 
 namespace zul {
@@ -117,6 +118,45 @@ struct Digits18 {
     int exponent;
 };
 
+void FillDigits(Digits18& r, std::uint64_t n) {
+    for (int k = 17; k >= 0; --k) {
+        r.d[k] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+}
+
+// Fast exact path: for decimal exponents where 10^(17-E) is exact, v * 10^(17-E) carries a
+// single rounding error below 1/64, so its nearest integer is the correctly rounded
+// 18-digit value unless the fraction lies within that error of one half.
+bool FastDigits18(Extended magnitude, Digits18& r) {
+    int e = static_cast<int>(std::floor(static_cast<double>(std::ilogb(magnitude)) * 0.30102999566398119521));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 17 - e;
+        if (scale < -kExactPow10 || scale > kExactPow10) return false;
+        const Extended y = scale >= 0 ? magnitude * Pow10Table()[scale] : magnitude / Pow10Table()[-scale];
+        if (y < 1e17L) {
+            --e;
+            continue;
+        }
+        if (y >= 1e18L) {
+            ++e;
+            continue;
+        }
+        const Extended whole = std::floor(y);
+        const Extended frac = y - whole;
+        if (std::fabs(frac - 0.5L) < 0.03125L) return false;
+        std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
+        if (n >= 1000000000000000000ULL) {
+            n /= 10;
+            ++e;
+        }
+        FillDigits(r, n);
+        r.exponent = e;
+        return true;
+    }
+    return false;
+}
+
 Digits18 ToDigits18(Extended magnitude) {
     Digits18 r{};
     if (magnitude == 0) {
@@ -124,6 +164,7 @@ Digits18 ToDigits18(Extended magnitude) {
         r.exponent = 0;
         return r;
     }
+    if (FastDigits18(magnitude, r)) return r;
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
     // buf: d.ddddddddddddddddde[+-]x...

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 
 #include "eval/NumberText.h"
 
@@ -115,6 +118,55 @@ TEST(NumberText, IgnoresTheProcessLocale) {
     EXPECT_EQ(ResultText(2.0L / 3), "0.666666666667");
     EXPECT_EQ(ExponentText(-0.5L), "-5.00000000000000E-0001");
     std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
+}  // namespace zul
+
+namespace zul {
+namespace {
+
+// Reference: the 18 correctly rounded digits from the standard library, then half up to 15.
+std::string ReferenceExponentText(Extended v) {
+    char buf[64];
+    const Extended m = v < 0 ? -v : v;
+    auto r = std::to_chars(buf, buf + sizeof buf, m, std::chars_format::scientific, 17);
+    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 17);
+    int exponent = std::stoi(std::string(buf + 20, r.ptr));
+    if (buf[19] == '-') exponent = -exponent;
+    if (m == 0) exponent = 0;
+    std::string kept = digits.substr(0, 15);
+    if (digits[15] >= '5') {
+        int k = 14;
+        while (k >= 0 && kept[k] == '9') kept[k--] = '0';
+        if (k < 0) {
+            kept = "1" + kept.substr(0, 14);
+            ++exponent;
+        } else {
+            ++kept[k];
+        }
+    }
+    char exp[8];
+    std::snprintf(exp, sizeof exp, "%04d", exponent < 0 ? -exponent : exponent);
+    return std::string(v < 0 ? "-" : " ") + kept[0] + "." + kept.substr(1) + "E" + (exponent < 0 ? "-" : "+") + exp;
+}
+
+TEST(ExponentText, AgreesWithTheLibraryOverTheWholeRange) {
+    std::uint64_t state = 88172645463325252ULL;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const Extended mantissa = static_cast<Extended>(next() >> 11) / 9007199254740992.0L + 1;
+        const int exponent = static_cast<int>(next() % 200) - 100;
+        Extended v = std::ldexp(mantissa, exponent);
+        if (i % 3 == 0) v = static_cast<Extended>(next() % 100000000) / 1000;  // decimal-looking values
+        if (i % 5 == 0) v = -v;
+        ASSERT_EQ(ExponentText(v), ReferenceExponentText(v)) << static_cast<double>(v);
+    }
 }
 
 }  // namespace
