@@ -1,12 +1,19 @@
-// zulc's session: sets up the context from the options and computes every input.
+// zulc's session: sets up the calculator from the options and computes every input with
+// the main window's compute command.
 #include "cli/Session.h"
 
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "eval/Evaluator.h"
+#include "app/Calculator.h"
+#include "app/ComputeCommand.h"
+#include "calc/Catalogue.h"
+#include "calc/Selection.h"
 #include "eval/NumberText.h"
+#include "settings/ConstantsOption.h"
+#include "settings/SettingsFile.h"
 
 namespace zul::cli {
 
@@ -17,17 +24,21 @@ struct LineOutcome {
     std::string text;  // what the input line shows, or the reason of the failure
 };
 
-LineOutcome ComputeLine(const std::string& line, const EvalContext& context) {
+LineOutcome ComputeLine(Calculator& calculator, const std::string& line) {
     LineOutcome r;
     if (TrimView(line).empty()) return r;  // a blank input changes nothing
     try {
-        Extended value = 0;
-        if (!EvaluateExpression(line, value, context)) {
+        const ComputeOutcome outcome = BBtnVichislClick(calculator, line);
+        if (!outcome.computed) {
             r.ok = false;
-            r.text = "the expression cannot be evaluated";
+            const bool bracketed = line.find('[') != std::string::npos;
+            r.text = !bracketed ? "the expression cannot be evaluated"
+                     : calculator.main.topic.calculationCode == 0
+                         ? "no calculation is selected (use --code N)"
+                         : "the calculation cannot be computed with these arguments";
             return r;
         }
-        r.text = ResultText(value);
+        r.text = outcome.inputText;
     } catch (const ArithmeticFault& fault) {
         r.ok = false;
         r.text = fault.what();
@@ -35,16 +46,58 @@ LineOutcome ComputeLine(const std::string& line, const EvalContext& context) {
     return r;
 }
 
+// Applies the options to a fresh calculator; false with a message on a usage error.
+bool Configure(const Options& options, Calculator& calculator, std::ostream& err) {
+    calculator.main.recent.Reset();
+    if (!options.settingsFile.empty()) {
+        std::string error;
+        std::vector<std::string> warnings;
+        if (!LoadSettingsFileForCommandLine(calculator, options.settingsFile, error, &warnings)) {
+            err << "zulc: " << error << '\n';
+            return false;
+        }
+        for (const std::string& w : warnings) err << "zulc: " << w << '\n';
+    }
+    if (options.codeSet) {
+        const int index = IndexOfCode(options.code);
+        const auto selection = index >= 0 ? SelectTopicNode(index) : std::nullopt;
+        if (!selection) {
+            err << "zulc: no node of the topic tree has the code " << options.code << '\n';
+            return false;
+        }
+        calculator.main.topic = selection->state;
+    }
+    if (options.angleSet) calculator.settings.angleUnit = options.angle;
+    for (const auto& [key, text] : options.constFields) {
+        std::string error;
+        if (!ApplyConstantOption(key + "=" + text, calculator.settings.fields, calculator.settings.constants,
+                                 error)) {
+            err << "zulc: " << error << '\n';
+            return false;
+        }
+    }
+    if (!options.userConstants.empty()) {
+        // Command-line constants come first, so they win over a file's constant of the same name.
+        std::vector<UserConstant> constants = options.userConstants;
+        for (const UserConstant& c : calculator.settings.grid.UserConstants()) constants.push_back(c);
+        calculator.settings.grid.SetUserConstants(constants);
+    }
+    return true;
+}
+
 }  // namespace
 
-int RunSession(const Options& options, std::istream& in, std::ostream& out, std::ostream&) {
-    EvalContext context;
-    context.angleUnit = options.angle;
-    context.userConstants = options.userConstants;
+int RunSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    Calculator calculator;
+    if (!Configure(options, calculator, err)) return 2;
+    if (options.catalogue) {
+        out << CatalogueListing();
+        if (options.inputs.empty()) return 0;
+    }
 
     bool anyFailed = false;
     auto run = [&](const std::string& line) {
-        const LineOutcome r = ComputeLine(line, context);
+        const LineOutcome r = ComputeLine(calculator, line);
         if (r.ok) {
             out << r.text << '\n';
         } else {
