@@ -1,0 +1,61 @@
+// The compute command.
+#include "app/ComputeCommand.h"
+
+#include "calc/Routing.h"
+#include "eval/NumberText.h"
+
+namespace zul {
+
+ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputText, BusyIndicator* busy) {
+    MainState& main = calculator.main;
+    ComputeOutcome outcome;
+    const std::string entered(inputText);
+    if (Trim(entered).empty()) return outcome;
+
+    main.currentResult = 0;
+    main.calculationMarker = false;
+    EvalContext context = calculator.settings.MakeEvalContext();
+    context.busy = busy;
+    LineResult result;
+    if (!ComputeInputLine(entered, main.topic.calculationCode, calculator.settings.constants, context,
+                          result)) {
+        return outcome;
+    }
+
+    outcome.computed = true;
+    if (result.route == LineRoute::TimeSum) {
+        outcome.inputText = Trim(result.timeText);
+    } else {
+        main.currentResult = result.value;
+        main.lastResult = result.value;
+        main.resultText = ResultText(result.value);
+        outcome.inputText = main.resultText;
+    }
+    main.calculationMarker = result.route != LineRoute::Plain;
+
+    if (main.calculationMarker) {
+        outcome.recordedCalculation =
+            main.recent.Record("=" + outcome.inputText, main.topic.selectedNodeIndex);
+    }
+
+    const std::string sep(kMemorySeparator);
+    bool memoryChanged = false;
+    if (!main.history.Contains(entered)) {
+        main.history.InsertNewest(entered);
+        memoryChanged = calculator.memory.AddOrUpdateLine(0, entered + sep + outcome.inputText + sep);
+        outcome.newHistoryItem = true;
+    } else {
+        for (int r = 1; r <= calculator.memory.RowCount(); ++r) {
+            if (calculator.memory.Row(r).expression == entered) {
+                memoryChanged = calculator.memory.AddOrUpdateLine(r, sep + outcome.inputText + sep);
+                break;
+            }
+        }
+    }
+    // The settings file stores the memory: a new or updated row is an unsaved change.
+    if (memoryChanged) main.settingsFile.MarkModifiedIfInUse();
+    main.history.ResetPosition();
+    return outcome;
+}
+
+}  // namespace zul

@@ -1,0 +1,54 @@
+// The commands of the memory window TFormMem: they change the memory table, ask through the
+// platform, and mark the settings as modified while a settings file is in use.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "memory/MemoryTable.h"
+
+namespace zul {
+
+class InputHistory;
+class Platform;
+struct SettingsFileState;
+
+// What selecting a cell shows (StrGridChislSelectCell).
+struct MemoryCellSelection {
+    std::string caption;  // PanWhat: "Выражение №3", "Результат №3", "Строка №3"
+    bool insertEnabled = false;  // BBtnAddCalc
+};
+
+MemoryCellSelection DescribeMemoryCell(int column, int row);
+// Where the value goes in the input line for each insert mode.
+std::string InsertIntoInputLine(MemoryInsertMode mode, std::string_view line, std::string_view value);
+
+class MemoryCommands {
+public:
+    MemoryCommands(MemoryTable& table, SettingsFileState& settingsFile, InputHistory& history,
+                   Platform& platform)
+        : table_(table), settingsFile_(settingsFile), history_(history), platform_(platform) {}
+
+    void BBtnIncClick();
+    void BBtnDecClick();  // asks "Удалить строку №n?"
+    void SpButUpClick();
+    void SpButDownClick();
+    void SpButClearClick();  // asks "Очистить память Калькулятора?"
+    // Puts the selected expression or result into the input line: the new input text, or
+    // nothing when there is nothing to insert.
+    std::optional<std::string> BBtnAddCalcClick(std::string_view inputLine);
+    MemoryCellSelection StrGridChislSelectCell(int column, int row);
+    void StrGridChislSetEditText(int column, int row, std::string_view text);
+    void ComBoxKakVstChange(int itemIndex);
+    // Closing the window rebuilds the input history from the memory's expressions.
+    void BBtnExitMemClick();
+
+private:
+    MemoryTable& table_;
+    SettingsFileState& settingsFile_;
+    InputHistory& history_;
+    Platform& platform_;
+};
+
+}  // namespace zul

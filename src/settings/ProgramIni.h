@@ -1,0 +1,33 @@
+// The program INI "Zul.ini" in the start directory: auto-load, its file, the angle unit and
+// the two exit options, read once at start and written at exit.
+#pragma once
+
+#include <string>
+
+#include "eval/EvalContext.h"
+#include "settings/IniDocument.h"
+
+namespace zul {
+
+inline constexpr const char* kProgramIniName = "Zul.ini";
+
+struct ProgramIniValues {
+    bool autoLoad = false;
+    std::string autoLoadPath;
+    AngleUnit angleUnit = AngleUnit::Radians;
+    bool escExit = false;
+    bool askExit = false;
+    bool operator==(const ProgramIniValues&) const = default;
+};
+
+std::string ProgramIniPath(const std::string& startDirectory);
+
+// The defaults when the file is missing or fails the header check.
+ProgramIniValues ReadProgramIni(const std::string& startDirectory);
+// Writes the keys in their order; sections are not erased, so other keys survive.
+IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values);
+
+// "0", "1", "2" for radians, degrees, grads, as both kinds of file store the angle unit.
+const char* AngleUnitText(AngleUnit unit);
+
+}  // namespace zul

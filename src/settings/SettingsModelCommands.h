@@ -1,0 +1,53 @@
+// The commands of the settings window TFormOptions that decide something: editing marks the
+// configuration as modified, the grid's row rules, the auto-load file, closing with
+// validation and repair.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "eval/EvalContext.h"
+#include "settings/ConstantFields.h"
+
+namespace zul {
+
+struct Calculator;
+class Platform;
+
+// What closing the window decided.
+struct OptionsCloseOutcome {
+    bool close = false;
+    bool focusBadField = false;
+    std::uint8_t badField = kBadFieldGrid;  // the field to focus; 0 the grid
+};
+
+class SettingsCommands {
+public:
+    SettingsCommands(Calculator& calculator, Platform& platform) : c_(calculator), platform_(platform) {}
+
+    // Each change of a field text (the six constant fields).
+    void FieldChange(ConstantField field, std::string_view text);
+    void EditFAutoLoadChange(std::string_view text);
+    void StrGridConstSetEditText(int column, int row, std::string_view text);
+    void TrBarNVirChange(int position);
+    // Clicks on the grid, the group box GrBoxUgls and the panel PanExit themselves.
+    void MarkModifiedByClick();
+    // The radio buttons and exit check boxes do not mark the configuration as modified.
+    void SetAngleUnit(AngleUnit unit);
+    void SetEscExit(bool on);
+    void SetAskExit(bool on);
+
+    void BBtnAutoLoadClick();
+    void ChBoxAutoLoadClick(bool checked);
+
+    // "Закрыть" and Esc: validates, converts the fields into the constants, or asks to repair.
+    OptionsCloseOutcome BBtnExitOptClick();
+    // Any attempt to close: validates only.
+    OptionsCloseOutcome FormCloseQuery();
+
+private:
+    Calculator& c_;
+    Platform& platform_;
+};
+
+}  // namespace zul
