@@ -9,6 +9,7 @@
 #include "cli/Session.h"
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     zul::cli::Options options;
     std::string error;
