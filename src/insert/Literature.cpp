@@ -1,12 +1,11 @@
 // Reading "Zul.lit" and expanding a reference list into message text.
 #include "insert/Literature.h"
 
-#include <cstdint>
 #include <filesystem>
 
-#include "lists/IntegerText.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
+#include "settings/IniInteger.h"
 
 namespace zul {
 namespace {
@@ -26,7 +25,7 @@ std::size_t FirstColonCharPosition(std::string_view text) {
 }
 
 std::string FallbackSourceText() {
-    return "\rОшибка чтения файла\r\r" + std::string(kLiteratureFileName) + "\r\rили нет данных...\r";
+    return "\rОшибка чтения файла\r\r" + std::string(kLitFileName) + "\r\rили нет данных...\r";
 }
 
 // One reference item "3:12-15": each "number:" in turn adds its source and the rest as pages.
@@ -53,12 +52,12 @@ void AppendItem(std::string_view item, bool moreFollows, const SourceLookup& loo
 }  // namespace
 
 std::string LiteraturePath(const std::string& startDirectory) {
-    return (std::filesystem::path(startDirectory) / std::string(kLiteratureFileName)).string();
+    return (std::filesystem::path(startDirectory) / std::string(kLitFileName)).string();
 }
 
 std::string LiteratureKey(std::string_view numberText) {
-    std::int32_t number = 0;
-    if (!ParseIntegerText(numberText, number)) return "Lit-00";
+    int number = 0;
+    if (!ReadIniInteger(numberText, number)) return "Lit-00";
     return (number < 10 ? "Lit-0" : "Lit-") + std::string(numberText);
 }
 

@@ -11,7 +11,7 @@ namespace zul {
 
 class IniDocument;
 
-inline constexpr std::string_view kLiteratureFileName = "Zul.lit";
+inline constexpr std::string_view kLitFileName = "Zul.lit";
 inline constexpr std::string_view kNotLiteratureFileText =
     "Этот файл не является файлом со ссылками на используемую литературу для программы ЗУЛ.";
 
