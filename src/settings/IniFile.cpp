@@ -88,7 +88,10 @@ IniSaveResult IniDocument::Save(const std::string& path) const {
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName = ".";
+    tempName += target.filename().string();
+    tempName += ".XXXXXX";
+    std::string temp = (folder / tempName).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Failure(ErrnoText(errno));
     if (!existed) {
