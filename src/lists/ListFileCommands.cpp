@@ -1,0 +1,186 @@
+// Open, save, save as, close and delete of list files.
+#include "lists/ListFileCommands.h"
+
+#include <filesystem>
+
+#include "app/Platform.h"
+#include "lists/ListFile.h"
+#include "reference/Question.h"
+#include "settings/SettingsFile.h"
+
+namespace zul {
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string LowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// The extension after the last dot of the file name, compared without regard to case.
+bool HasListExtension(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return dot != std::string::npos && LowerAscii(name.substr(dot + 1)) == kListFileExtension;
+}
+
+// The file name as messages show it: a run of dots at the first dot counts as one. False
+// when a further dot follows, so that the extension itself would hold a dot.
+bool SingleExtension(const std::string& path, std::string& shownName) {
+    shownName = FileNameOf(path);
+    const std::size_t dot = shownName.find('.');
+    if (dot == std::string::npos) return true;
+    std::size_t runEnd = dot + 1;
+    while (runEnd < shownName.size() && shownName[runEnd] == '.') ++runEnd;
+    shownName.erase(dot + 1, runEnd - dot - 1);
+    return shownName.find('.', dot + 1) == std::string::npos;
+}
+
+FileDialogRequest ListDialog(std::string title) {
+    return {std::move(title), std::string(kListFileFilter), std::string(kListFileExtension), {}};
+}
+
+}  // namespace
+
+std::string WithListExtension(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    if (name.empty() || name.find('.') != std::string::npos) return path;
+    return path + "." + std::string(kListFileExtension);
+}
+
+bool ListFileCommands::WriteReported() {
+    const ListWriteResult written = WriteListFile(list_, list_.Path());
+    if (written.ok) return true;
+    platform_.ShowError("Не удалось сохранить список строк в файле:\n" + list_.Path() + "\n" + written.error);
+    saveFailed_ = true;
+    return false;
+}
+
+void ListFileCommands::VirSaveClick() {
+    saveFailed_ = false;
+    // Without a file nothing is saved anywhere yet, whatever the indicator says.
+    if (list_.Saved() && list_.FileOpen()) {
+        platform_.ShowInformation("Этот список строк-выражений уже сохранен в файле:\n" + list_.Path());
+        return;
+    }
+    if (list_.FileOpen()) {
+        if (!WriteReported()) return;
+    } else {
+        VirSaveAsClick();
+        if (saveFailed_) return;
+    }
+    list_.SetIndicator(SavedIndicator::Saved);
+}
+
+void ListFileCommands::VirSaveAsClick() {
+    saveFailed_ = false;
+    const std::optional<std::string> chosen = platform_.SaveFileDialog(ListDialog("Сохранение списка вычислений"));
+    if (!chosen || chosen->empty()) {
+        saveFailed_ = true;
+        return;
+    }
+    const std::string path = WithListExtension(*chosen);
+    if (!HasListExtension(path)) {
+        saveFailed_ = true;
+        return;
+    }
+    const std::string previous = list_.Path();
+    list_.SetPath(path);
+    std::string shownName;
+    if (!SingleExtension(path, shownName)) {
+        list_.SetPath({});
+        platform_.ShowError("Ошибка в расширении файла:  " + shownName);
+        saveFailed_ = true;
+        return;
+    }
+    if (!WriteReported()) {
+        list_.SetPath(previous);  // nothing was saved there: the list keeps the file it had
+        return;
+    }
+    list_.SetIndicator(SavedIndicator::Saved);
+}
+
+void ListFileCommands::VirCloseClick() {
+    if (!list_.FileOpen() && list_.Saved()) return;
+    if (!list_.Saved()) {
+        const MessageResult answer = platform_.ShowMessage(
+            MessageKind::Confirmation, "Этот список строк был изменен. Сохранить изменения?...",
+            MessageButtons::YesNoAbort);
+        if (answer != MessageResult::Yes && answer != MessageResult::No) return;
+        if (answer == MessageResult::Yes) {
+            VirSaveClick();
+            if (saveFailed_) return;
+        }
+    }
+    list_.Reset();
+}
+
+void ListFileCommands::VirEraseClick() {
+    if (!list_.FileOpen()) return;
+    const std::string path = list_.Path();
+    if (platform_.ShowMessage(MessageKind::Confirmation, "Вы уверены, что нужно УДАЛИТЬ текущий файл? - \n" + path,
+                              MessageButtons::YesNo) != MessageResult::Yes)
+        return;
+    if (!FileExists(path)) return;
+    std::error_code ec;
+    if (!std::filesystem::remove(path, ec) || ec) {
+        std::string text = "Не удалось удалить файл:\n" + path;
+        if (ec) text.append("\n").append(ec.message());
+        platform_.ShowError(text);
+        return;
+    }
+    list_.Reset();
+    platform_.ShowInformation("Файл удален.");
+}
+
+void ListFileCommands::VirOpenClick() {
+    appendedLoad_ = false;
+    int answer = kAnswerReplace;
+    if (list_.FileOpen()) {
+        answer = question_.Ask(platform_, QuestionKind::ListFile);
+        if (answer == kAnswerAbort) return;
+        appendedLoad_ = true;
+    }
+    const std::optional<std::string> chosen = platform_.OpenFileDialog(ListDialog("Открытие списка вычислений"));
+    if (!chosen || chosen->empty()) return;
+    const std::string path = WithListExtension(*chosen);
+    if (!HasListExtension(path)) {
+        saveFailed_ = true;
+        return;
+    }
+    const std::string previous = list_.Path();
+    list_.SetPath(path);
+    if (!FileExists(path)) {
+        list_.SetPath({});
+        platform_.ShowError("Файл не существует:\n" + path);
+        return;
+    }
+    // "Добавить": the appended lines belong to the list file that was already open.
+    const bool append = appendedLoad_ && answer == kAnswerAppend;
+    if (ReadListFile(list_, path, append) != ListReadStatus::Read) {
+        platform_.ShowError(NotListFileText(path));
+        // Nothing was read: the list and its saved state stay as they were.
+        list_.SetPath(append ? previous : std::string());
+        return;
+    }
+    if (append) list_.SetPath(previous);
+    list_.SetCurrentRow(append ? list_.LineCount() : 1);
+    list_.SetIndicator(appendedLoad_ ? SavedIndicator::Changed : SavedIndicator::Saved);
+}
+
+bool ListFileCommands::FormCloseQuery() {
+    if (list_.Saved()) return true;
+    const MessageResult answer = platform_.ShowMessage(
+        MessageKind::Confirmation, "Список строк был изменен. Сохранить изменения?...", MessageButtons::YesNoAbort);
+    if (answer == MessageResult::No) return true;
+    if (answer != MessageResult::Yes) return false;
+    VirSaveClick();
+    return !saveFailed_;
+}
+
+}  // namespace zul

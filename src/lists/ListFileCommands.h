@@ -1,0 +1,46 @@
+// The file commands of the expression lists window: open (with the list question), save,
+// save as, close and delete, with their questions and messages through the platform.
+#pragma once
+
+#include <string>
+
+#include "lists/ExpressionList.h"
+
+namespace zul {
+
+class Platform;
+class QuestionDialog;
+
+class ListFileCommands {
+public:
+    ListFileCommands(ExpressionList& list, Platform& platform, QuestionDialog& question)
+        : list_(list), platform_(platform), question_(question) {}
+
+    void VirOpenClick();     // "Открыть" F3
+    void VirSaveClick();     // "Сохранить" F2
+    void VirSaveAsClick();   // "Сохранить как..." Alt+F2
+    void VirCloseClick();    // "Закрыть" Alt+F3
+    void VirEraseClick();    // "Удалить"
+    // FormCloseQuery: false keeps the window open.
+    bool FormCloseQuery();
+
+    // Set when a save as was cancelled, refused or could not write.
+    bool SaveFailed() const { return saveFailed_; }
+    // Set when an open followed the question about the list already open.
+    bool AppendedLoad() const { return appendedLoad_; }
+
+private:
+    // WriteListFile with its failure reported; false when nothing was written.
+    bool WriteReported();
+
+    ExpressionList& list_;
+    Platform& platform_;
+    QuestionDialog& question_;
+    bool saveFailed_ = false;
+    bool appendedLoad_ = false;
+};
+
+// The name the dialogs give a file typed without extension: "list" -> "list.sl".
+std::string WithListExtension(const std::string& path);
+
+}  // namespace zul
