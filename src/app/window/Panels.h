@@ -1,0 +1,62 @@
+// Small widgets shared by the windows: a caption panel that reports clicks, and the
+// helpers that give every window the same fonts, colours and hints.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+class QWidget;
+class QAction;
+
+namespace zul {
+
+// A panel with a caption: a framed label that can be clicked and double-clicked.
+class CaptionPanel : public QLabel {
+    Q_OBJECT
+public:
+    explicit CaptionPanel(QWidget* parent = nullptr);
+
+    // Background of the panel; the button-face colour when invalid.
+    void setPanelColor(const QColor& color);
+    QColor panelColor() const { return color_; }
+    void setTextColor(const QColor& color);
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void applyColors();
+    QColor color_;
+    QColor textColor_;
+};
+
+// The colours that the windows use as focus cues.
+inline QColor Yellow() { return QColor(255, 255, 0); }
+inline QColor Red() { return QColor(255, 0, 0); }
+inline QColor Lime() { return QColor(0, 255, 0); }
+QColor ButtonFace();
+
+// Bold "Times New Roman" with the character height in pixels, as the windows set it:
+// 10 points = 13 px, 11 points = 15 px, 12 points = 16 px.
+QFont TimesBold(int pixelHeight);
+
+// Gives a control its hint both as tooltip and as status tip (the status tip feeds the
+// application's hint handler).
+void SetHint(QWidget* widget, const QString& hint);
+void SetHint(QAction* action, const QString& hint);
+
+// The object name, set from the system's control name.
+template <typename T>
+T* Named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+}  // namespace zul

@@ -1,0 +1,232 @@
+// TFormFace: the main window of the calculator. It owns the widgets, focus, colours and
+// pictures, and forwards every command to the core session it is given.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+
+#include "app/DataPaths.h"
+#include "insert/FormulaTemplates.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace zul {
+
+class CaptionPanel;
+struct Calculator;
+class Platform;
+class BusyIndicator;
+class FileCommands;
+struct FileCommandOutcome;
+struct TopicSelection;
+struct RecalledCalculation;
+
+// Item data of the tree: the node's absolute index and its calculation code.
+inline constexpr int kNodeIndexRole = Qt::UserRole;
+inline constexpr int kNodeCodeRole = Qt::UserRole + 1;
+
+class TFormFace : public QMainWindow {
+    Q_OBJECT
+public:
+    // The calculator is the core of the program (state, models); it outlives the window.
+    // Its start directory is where the program INI, the pictures and the help live. The
+    // busy indicator is shown while an evaluation runs (optional).
+    TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* busy = nullptr,
+              QWidget* parent = nullptr);
+    ~TFormFace() override;
+
+    // The secondary windows, created after this one (start-up order) and handed over once.
+    struct Windows {
+        QWidget* options = nullptr;   // TFormOptions
+        QWidget* lists = nullptr;     // TFormVirStrings
+        QWidget* question = nullptr;  // TVopros
+        QWidget* memory = nullptr;    // TFormMem
+        QWidget* incFunc = nullptr;   // TFormIncFunc
+        // The windows made for one showing and destroyed when they close.
+        std::function<QWidget*(QWidget* parent)> makeFunc;    // TFormFunc
+        std::function<QWidget*(QWidget* parent)> makeEdIzm;   // TFormEdIzm
+        std::function<QWidget*(QWidget* parent)> makeAbout;   // TFormAbout
+        // Shows TFormIncFunc with a set-up record (the insert-formula command).
+        RunDialogFunction runInsertDialog;
+    };
+    void SetWindows(const Windows& windows);
+
+    // Shows a secondary window modally. Tests replace it to record the window instead.
+    using ModalRunner = std::function<void(QWidget* window)>;
+    void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
+
+    // Commands (the names of the handlers the menus, buttons and keys are bound to).
+    void BBtnVichislClick();
+    void BBtnHelpClick();
+    void TViewTipDblClick();
+    void SpButtonLastVClick();
+    void SpButtonLastRClick();
+    void ComBoxSelRasChange(int item);
+    void NFileLoadClick();
+    void NFileSaveClick();
+    void NFileSaveAsClick();
+    void NFileCloseClick();
+    void NNastrOptionsClick();
+    void NVichStringsClick();
+    void SpButtonMemClick();
+    void SpButtonVstFuncClick();
+    void SpButtonliteratureClick();
+    void PMIncRasClick();
+    void NHelpFuncClick();
+    void NHelpEdIzmClick();
+    void NHelpAboutClick();
+    void NFileExitClick();
+    void ShowPicture(int index);
+
+    // The first activation: the auto-load of the settings file (later calls do nothing).
+    void FormActivate();
+    // Runs a command that may raise an arithmetic fault; a fault is shown in the message
+    // box captioned "Калькулятор" and ends the command. False when a fault ended it.
+    bool RunGuarded(const std::function<void()>& command);
+
+    // The hint handler: the application's current hint changed to `hint`.
+    void ApplicationHint(const QString& hint);
+
+    // The picture shown now (null before any picture could be decoded).
+    QImage shownPicture() const { return picture_; }
+    QString shownPictureFile() const { return shownPictureFile_; }
+    // Brings the widgets in line with the calculator after the core changed it (a settings
+    // file read, the memory window closed, the settings window closed).
+    void RefreshFromCalculator();
+    // Shows what a file command changed: the configuration, a selection read from a file.
+    void ShowFileOutcome(const FileCommandOutcome& outcome);
+    FileCommands& fileCommands() { return *files_; }
+    Calculator& calculator() { return calc_; }
+    Platform& platform() { return platform_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Construction steps (UMain.cpp, UMainMenus.cpp).
+    void createWidgets();
+    void createToolbar();
+    void createTree();
+    void createMenus();
+    void createConnections();
+    void setTexts();
+    void setFonts();
+
+    // Keys (UMainKeys.cpp): true when the key was handled and must not go further.
+    bool FormKeyPress(QKeyEvent* event);
+    bool FormKeyDown(QKeyEvent* event);
+    void AppendMemoryResult(int digit);
+
+    // Tree (UMainTree.cpp).
+    void TViewTipChange(QTreeWidgetItem* item);
+    // Selects the node as the user would (its selection handler runs).
+    void SelectNodeByIndex(int index);
+    QTreeWidgetItem* itemByIndex(int index) const;
+    // Shows a selection applied to the calculator: hint line, commands, picture.
+    void ShowSelection(const TopicSelection& selection);
+
+    // Compute and history (UMainCompute.cpp).
+    void ShowInputText(const std::string& text);
+    void RefreshHistoryItems();
+    void ShowRecalled(const std::optional<RecalledCalculation>& recalled);
+    void RefreshRecentItems();
+    void CaretToEnd();
+
+    // Focus cues and hints (UMainHints.cpp).
+    void TViewTipEnter();
+    void TViewTipExit();
+    void PanTemaClick();
+    void PanelPodskClick();
+    void CBoxMainStrChange();
+    void SetBanner(QLabel* banner, const QString& text, const QColor& textColor,
+                   const QColor& background);
+
+    // Exit (UMainFiles.cpp).
+    bool FormCloseQuery();
+    void ShowOwned(QWidget* window);
+    void ShowTemporary(const std::function<QWidget*(QWidget*)>& make);
+
+public:
+    // Controls, named as the system names them (the same text is the objectName).
+    QFrame* PanelTools = nullptr;
+    QToolButton* SpButOpen = nullptr;
+    QToolButton* SpButSave = nullptr;
+    QToolButton* SpButClose = nullptr;
+    QToolButton* SpButOpt = nullptr;
+    QToolButton* SpButSList = nullptr;
+    QToolButton* SpButtonMem = nullptr;
+    QToolButton* SpButtonLastV = nullptr;
+    QToolButton* SpButtonLastR = nullptr;
+    QComboBox* ComBoxSelRas = nullptr;
+    QToolButton* SpButtonIncFunc = nullptr;
+    QToolButton* SpButtonliterature = nullptr;
+    QToolButton* SpButtonSprav = nullptr;
+    QToolButton* SpButtonInsFunc = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    CaptionPanel* PanTema = nullptr;
+    QPushButton* BitBtnIncParSk = nullptr;
+    QTreeWidget* TViewTip = nullptr;
+    QFrame* PanelPict = nullptr;
+    CaptionPanel* ImageF = nullptr;
+    CaptionPanel* PanelPodsk = nullptr;
+    QComboBox* CBoxMainStr = nullptr;
+    QPushButton* BBtnVichisl = nullptr;
+    QPushButton* BBtnHelp = nullptr;
+    CaptionPanel* PanCloseProg = nullptr;
+    QFrame* PanelLine1 = nullptr;
+
+    QMenuBar* MenuCalc = nullptr;
+    QMenu* NFile = nullptr;
+    QAction* NFileLoad = nullptr;
+    QAction* NFileSave = nullptr;
+    QAction* NFileSaveAs = nullptr;
+    QAction* NFileClose = nullptr;
+    QAction* NNastrOptions = nullptr;
+    QAction* NMemory = nullptr;
+    QAction* NVichStrings = nullptr;
+    QAction* NFileExit = nullptr;
+    QMenu* NHelp = nullptr;
+    QAction* NVstFunc = nullptr;
+    QAction* NVstLiter = nullptr;
+    QAction* NHelpFunc = nullptr;
+    QAction* NHelpEdIzm = nullptr;
+    QAction* NHelpHtml = nullptr;
+    QAction* NHelpAbout = nullptr;
+    QAction* NZulExe = nullptr;
+    QMenu* PopMenuSTR = nullptr;
+    QAction* PMIncRas = nullptr;
+    QAction* PMIncParSk = nullptr;
+    QAction* PMLiter = nullptr;
+
+private:
+    Calculator& calc_;
+    Platform& platform_;
+    BusyIndicator* busy_ = nullptr;
+    std::unique_ptr<FileCommands> files_;
+    std::vector<QTreeWidgetItem*> nodes_;  // tree items by absolute index
+    Windows windows_;
+    ModalRunner runModal_;
+    DataFolders dataFolders_;  // pictures, literature and help: start directory, else installed
+    QImage picture_;
+    QString shownPictureFile_;
+    bool refreshing_ = false;  // widgets are being set from the session: no change events
+};
+
+}  // namespace zul

@@ -1,0 +1,113 @@
+// TFormFace: the settings file commands, the other windows, help, the first activation
+// and the exit.
+#include "app/window/UMain.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "app/Calculator.h"
+#include "app/MainWindowRules.h"
+#include "app/Platform.h"
+#include "calc/Pictures.h"
+#include "insert/FormulaTemplates.h"
+#include "insert/window/ULiterature.h"
+#include "settings/FileCommands.h"
+
+namespace zul {
+
+void TFormFace::NFileLoadClick() { ShowFileOutcome(files_->NFileLoadClick()); }
+void TFormFace::NFileSaveClick() { ShowFileOutcome(files_->NFileSaveClick()); }
+void TFormFace::NFileSaveAsClick() { ShowFileOutcome(files_->NFileSaveAsClick()); }
+void TFormFace::NFileCloseClick() { ShowFileOutcome(files_->NFileCloseClick()); }
+
+void TFormFace::FormActivate() { ShowFileOutcome(files_->FormActivate()); }
+
+bool TFormFace::FormCloseQuery() { return files_->FormCloseQuery(); }
+
+void TFormFace::NFileExitClick() { close(); }
+
+void TFormFace::ShowFileOutcome(const FileCommandOutcome& outcome) {
+    if (outcome.changedConfiguration || outcome.read) RefreshFromCalculator();
+    if (!outcome.read || !outcome.read->read) return;
+    const SettingsReadOutcome& read = *outcome.read;
+    refreshing_ = true;  // the reader has applied the selection already
+    if (read.selection) {
+        QTreeWidgetItem* item = itemByIndex(read.selection->state.selectedNodeIndex);
+        TViewTip->setCurrentItem(item);
+        if (item != nullptr) TViewTip->scrollToItem(item);
+    } else if (read.clearTreeSelection) {
+        TViewTip->setCurrentItem(nullptr);
+    }
+    refreshing_ = false;
+    ShowSelection(read.selection ? *read.selection : TopicSelection{});
+    if (read.showStartPicture) ShowPicture(kStartPicture);
+    if (read.focus == FocusTarget::InputLine) CBoxMainStr->setFocus();
+    if (read.focus == FocusTarget::Tree) TViewTip->setFocus();
+}
+
+void TFormFace::ShowOwned(QWidget* window) {
+    if (window == nullptr) return;
+    runModal_(window);
+    RefreshFromCalculator();
+}
+
+void TFormFace::ShowTemporary(const std::function<QWidget*(QWidget*)>& make) {
+    if (!make) return;
+    QWidget* window = make(this);
+    if (window == nullptr) return;
+    runModal_(window);
+    delete window;
+}
+
+void TFormFace::NNastrOptionsClick() { ShowOwned(windows_.options); }
+void TFormFace::NVichStringsClick() { ShowOwned(windows_.lists); }
+
+void TFormFace::SpButtonMemClick() {
+    QWidget* memory = windows_.memory;
+    if (memory == nullptr) return;
+    const int inputTop = CBoxMainStr->mapTo(centralWidget(), QPoint(0, 0)).y();
+    const WindowPlace place =
+        MemoryWindowPlace(frameGeometry().left(), frameGeometry().top(), inputTop, memory->frameGeometry().height());
+    memory->move(place.left, place.top);
+    ShowOwned(memory);
+}
+
+void TFormFace::NHelpFuncClick() { ShowTemporary(windows_.makeFunc); }
+void TFormFace::NHelpEdIzmClick() { ShowTemporary(windows_.makeEdIzm); }
+void TFormFace::NHelpAboutClick() { ShowTemporary(windows_.makeAbout); }
+
+void TFormFace::BBtnHelpClick() {
+    const std::optional<std::string> help = FindHelpFile(dataFolders_.help);
+    if (help) platform_.OpenWithDesktop(*help);
+}
+
+void TFormFace::SpButtonVstFuncClick() {
+    if (!windows_.runInsertDialog) return;
+    const SettingsTexts texts{
+        calc_.settings.fields[ConstantField::PlotnVoda], calc_.settings.fields[ConstantField::TeplMVoda],
+        calc_.settings.fields[ConstantField::TeplMVozd], calc_.settings.fields[ConstantField::TeplVVozd],
+        calc_.settings.fields[ConstantField::PlotnMatTr]};
+    std::optional<std::string> text;
+    RunGuarded([&] { text = zul::SpButtonVstFuncClick(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
+    RefreshFromCalculator();
+    if (!text) return;
+    ShowInputText(*text);
+    CBoxMainStr->setFocus();
+    CaretToEnd();
+}
+
+void TFormFace::PMIncRasClick() {
+    if (SpButtonIncFunc->isEnabled()) {
+        SpButtonVstFuncClick();
+    } else {
+        platform_.ShowError(kChooseCalculationText);
+    }
+}
+
+void TFormFace::SpButtonliteratureClick() {
+    zul::SpButtonliteratureClick(platform_, dataFolders_.literature, calc_.main.topic.calculationCode);
+}
+
+}  // namespace zul

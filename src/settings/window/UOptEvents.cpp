@@ -1,0 +1,242 @@
+// TFormOptions: showing the model, the handlers of the controls, highlighting, and the
+// close with its validation.
+#include "settings/window/UOpt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTableWidget>
+
+#include "app/Calculator.h"
+#include "app/window/Panels.h"
+#include "settings/FileCommands.h"
+#include "settings/SettingsModelCommands.h"
+
+namespace zul {
+
+namespace {
+
+QString ToQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Cells of the header row, the system rows and column 0 are fixed: shown, never edited.
+bool IsFixedCell(int row, int column) { return row < UserConstantsGrid::kFirstUserRow || column == 0; }
+
+}  // namespace
+
+void TFormOptions::createConnections() {
+    for (FieldWidgets& w : fields_) {
+        const ConstantField field = w.field;
+        connect(w.edit, &QLineEdit::textEdited, this,
+                [this, field](const QString& text) { commands_->FieldChange(field, text.toStdString()); });
+        connect(w.text, &CaptionPanel::clicked, this, [this, field] { Field(field).edit->setFocus(); });
+        w.edit->installEventFilter(this);
+    }
+    connect(EditFAutoLoad, &QLineEdit::textEdited, this,
+            [this](const QString& text) { commands_->EditFAutoLoadChange(text.toStdString()); });
+    connect(StrGridConst, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!refreshing_) StrGridConstSetEditText(item->row(), item->column());
+    });
+    connect(StrGridConst, &QTableWidget::cellClicked, this, [this] { commands_->MarkModifiedByClick(); });
+    StrGridConst->installEventFilter(this);
+    TrBarNVir->installEventFilter(this);
+    GrBoxUgls->installEventFilter(this);
+    connect(PanExit, &CaptionPanel::clicked, this, [this] { commands_->MarkModifiedByClick(); });
+    connect(TrBarNVir, &QSlider::valueChanged, this, [this](int position) {
+        if (refreshing_) return;
+        commands_->TrBarNVirChange(position);
+        PanelNVir->setText(ToQ(calc_.settings.PanelNVirCaption()));
+    });
+    connect(RButtonRad, &QRadioButton::clicked, this, [this] { commands_->SetAngleUnit(AngleUnit::Radians); });
+    connect(RButtonGradus, &QRadioButton::clicked, this, [this] { commands_->SetAngleUnit(AngleUnit::Degrees); });
+    connect(RButtonGrad, &QRadioButton::clicked, this, [this] { commands_->SetAngleUnit(AngleUnit::Grads); });
+    connect(ChBoxEscExit, &QCheckBox::clicked, this, [this](bool on) { commands_->SetEscExit(on); });
+    connect(ChBoxAskExit, &QCheckBox::clicked, this, [this](bool on) { commands_->SetAskExit(on); });
+    connect(ChBoxAutoLoad, &QCheckBox::clicked, this, [this](bool on) {
+        commands_->ChBoxAutoLoadClick(on);
+        RefreshFileWidgets();
+    });
+    connect(BBtnAutoLoad, &QPushButton::clicked, this, [this] { BBtnAutoLoadClick(); });
+    connect(BBtnIniFile, &QPushButton::clicked, this, [this] { BBtnIniFileClick(); });
+    connect(CBoxIniFile, qOverload<int>(&QComboBox::activated), this, [this](int index) { CBoxIniFileChange(index); });
+    connect(BBtnHelp, &QPushButton::clicked, this, [this] {
+        if (onHelp_) onHelp_();
+    });
+    connect(BBtnExitOpt, &QPushButton::clicked, this, [this] { BBtnExitOptClick(); });
+    // Esc anywhere in the window is "Закрыть" (the window previews the keys).
+    qApp->installEventFilter(this);
+}
+
+void TFormOptions::RefreshFromModel() {
+    refreshing_ = true;
+    const SettingsModel& s = calc_.settings;
+    for (FieldWidgets& w : fields_) {
+        const QString text = ToQ(s.fields[w.field]);
+        if (w.edit->text() != text) w.edit->setText(text);
+    }
+    RButtonRad->setChecked(s.angleUnit == AngleUnit::Radians);
+    RButtonGradus->setChecked(s.angleUnit == AngleUnit::Degrees);
+    RButtonGrad->setChecked(s.angleUnit == AngleUnit::Grads);
+    TrBarNVir->setValue(s.TrackBarPosition());
+    PanelNVir->setText(ToQ(s.PanelNVirCaption()));
+    ChBoxEscExit->setChecked(s.escExit);
+    ChBoxAskExit->setChecked(s.askExit);
+    refreshing_ = false;
+    RefreshGrid();
+    RefreshFileWidgets();
+}
+
+void TFormOptions::RefreshFileWidgets() {
+    refreshing_ = true;
+    const SettingsModel& s = calc_.settings;
+    CBoxIniFile->clear();
+    for (const std::string& path : s.recentFiles.Entries()) CBoxIniFile->addItem(ToQ(path));
+    CBoxIniFile->setCurrentIndex(s.recentFiles.Selected());
+    ChBoxAutoLoad->setChecked(s.autoLoad);
+    const QString path = ToQ(s.autoLoadPath);
+    if (EditFAutoLoad->text() != path) EditFAutoLoad->setText(path);
+    refreshing_ = false;
+}
+
+void TFormOptions::RefreshGrid() {
+    refreshing_ = true;
+    const UserConstantsGrid& grid = calc_.settings.grid;
+    StrGridConst->setRowCount(grid.RowCount());
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int column = 0; column < UserConstantsGrid::kColumns; ++column) {
+            QTableWidgetItem* item = StrGridConst->item(row, column);
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                StrGridConst->setItem(row, column, item);
+            }
+            item->setText(ToQ(grid.Cell(row, column)));
+            if (IsFixedCell(row, column)) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(ButtonFace());
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+                item->setBackground(QBrush());
+            }
+        }
+    }
+    StrGridConst->setCurrentCell(grid.CurrentRow(), grid.CurrentColumn());
+    refreshing_ = false;
+}
+
+void TFormOptions::StrGridConstSetEditText(int row, int column) {
+    const QTableWidgetItem* item = StrGridConst->item(row, column);
+    commands_->StrGridConstSetEditText(column, row, item ? item->text().toStdString() : std::string());
+    // The row rules may have added or removed the blank row; fixed cells keep their text.
+    QMetaObject::invokeMethod(this, [this] { RefreshGrid(); }, Qt::QueuedConnection);
+}
+
+void TFormOptions::FocusBadField(std::uint8_t badField) {
+    if (badField == kBadFieldGrid) {
+        RefreshGrid();
+        StrGridConst->setFocus();
+        return;
+    }
+    QLineEdit* edit = Field(static_cast<ConstantField>(badField)).edit;
+    edit->setFocus();
+    edit->selectAll();
+}
+
+void TFormOptions::BBtnExitOptClick() {
+    const OptionsCloseOutcome outcome = commands_->BBtnExitOptClick();
+    RefreshFromModel();
+    if (outcome.close) {
+        close();  // the close query validates once more
+    } else if (outcome.focusBadField) {
+        FocusBadField(outcome.badField);
+    }
+}
+
+bool TFormOptions::FormCloseQuery() {
+    const OptionsCloseOutcome outcome = commands_->FormCloseQuery();
+    RefreshGrid();  // validation tidies the user rows
+    if (!outcome.close && outcome.focusBadField) FocusBadField(outcome.badField);
+    return outcome.close;
+}
+
+void TFormOptions::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TFormOptions::showEvent(QShowEvent* event) {
+    RefreshFromModel();
+    QDialog::showEvent(event);
+}
+
+void TFormOptions::BBtnAutoLoadClick() {
+    commands_->BBtnAutoLoadClick();
+    RefreshFileWidgets();
+    if (!EditFAutoLoad->text().isEmpty()) EditFAutoLoad->setFocus();
+}
+
+void TFormOptions::ShowFileOutcome(const FileCommandOutcome& outcome) {
+    RefreshFromModel();
+    if (onFileOutcome_) onFileOutcome_(outcome);
+}
+
+void TFormOptions::BBtnIniFileClick() { ShowFileOutcome(files_->BBtnIniFileClick()); }
+
+void TFormOptions::CBoxIniFileChange(int index) { ShowFileOutcome(files_->CBoxIniFileChange(index)); }
+
+// The description panel of the focused field turns yellow with a border; the panels on its
+// sides swap their bevels. The constants caption is lime while a field or the grid has focus.
+void TFormOptions::FieldEnter(ConstantField field) {
+    const FieldWidgets& w = Field(field);
+    w.text->setFrameStyle(QFrame::Box | QFrame::Plain);
+    w.text->setPanelColor(Yellow());
+    w.symbol->setFrameShadow(QFrame::Raised);
+    w.unit->setFrameShadow(QFrame::Raised);
+    PanelConst->setPanelColor(Lime());
+}
+
+void TFormOptions::FieldExit(ConstantField field) {
+    const FieldWidgets& w = Field(field);
+    w.text->setFrameStyle(QFrame::NoFrame);
+    w.text->setPanelColor(ButtonFace());
+    w.symbol->setFrameShadow(QFrame::Sunken);
+    w.unit->setFrameShadow(QFrame::Sunken);
+    PanelConst->setPanelColor(ButtonFace());
+}
+
+bool TFormOptions::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (widget != nullptr && widget->window() == this && key->key() == Qt::Key_Escape && isVisible()) {
+            BBtnExitOptClick();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+    if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::MouseButtonPress)
+        return QDialog::eventFilter(watched, event);
+    const bool in = type == QEvent::FocusIn;
+    for (const FieldWidgets& w : fields_) {
+        if (watched != w.edit || type == QEvent::MouseButtonPress) continue;
+        in ? FieldEnter(w.field) : FieldExit(w.field);
+    }
+    if (watched == StrGridConst && type != QEvent::MouseButtonPress)
+        PanelConst->setPanelColor(in ? Lime() : ButtonFace());
+    if (watched == TrBarNVir && type != QEvent::MouseButtonPress)
+        PanelNVir->setPanelColor(in ? Yellow() : ButtonFace());
+    if (watched == GrBoxUgls && type == QEvent::MouseButtonPress) commands_->MarkModifiedByClick();
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zul
