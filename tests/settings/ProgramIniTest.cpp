@@ -1,0 +1,82 @@
+// The program INI: start-up values with their defaults, and what the exit writes.
+#include <gtest/gtest.h>
+
+#include "settings/IniFile.h"
+#include "settings/IniTestFiles.h"
+#include "settings/ProgramIni.h"
+
+namespace zul {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+const std::string kHeader = "[Program]\r\nName=ZUL (ver 1.4)\r\n";
+
+TEST(ProgramIni, ReadingAtStart) {
+    const struct {
+        const char* name;
+        std::string content;  // "<none>": no file
+        ProgramIniValues values;
+    } cases[] = {
+        {"no file", "<none>", {}},
+        {"all on",
+         kHeader + "[AutoLoad]\r\nTrue=1\r\nFileName=  /x/a.ini  "
+                   "\r\n[General]\r\nRadian=2\r\nEscExit=1\r\nAskExit=5\r\n",
+         {true, "/x/a.ini", AngleUnit::Grads, true, true}},
+        {"True must be exactly 1", kHeader + "[AutoLoad]\r\nTrue=yes\r\n", {}},
+        {"01 is off", kHeader + "[AutoLoad]\r\nTrue=01\r\n", {}},
+        {"other angle text is radians", kHeader + "[General]\r\nRadian=x\r\n", {}},
+        {"degrees", kHeader + "[General]\r\nRadian=1\r\n", {false, "", AngleUnit::Degrees, false, false}},
+        {"exit options not integers", kHeader + "[General]\r\nEscExit=on\r\nAskExit=\r\n", {}},
+        {"bad header ignored", "[Program]\r\nName=Other\r\n[AutoLoad]\r\nTrue=1\r\n", {}},
+        {"no header ignored", "[AutoLoad]\r\nTrue=1\r\n", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        if (c.content != "<none>") WriteBytes(dir.File("Zul.ini"), c.content);
+        EXPECT_EQ(ReadProgramIni(dir.Path()), c.values);
+    }
+}
+
+TEST(ProgramIni, WritingAtExit) {
+    const struct {
+        const char* name;
+        std::string before;
+        ProgramIniValues values;
+        std::string after;
+    } cases[] = {
+        {"new file",
+         "",
+         {true, " /a b/c.ini ", AngleUnit::Degrees, false, true},
+         kHeader + "[AutoLoad]\r\nTrue=1\r\nFileName=/a "
+                   "b/c.ini\r\n[General]\r\nRadian=1\r\nEscExit=0\r\nAskExit=1\r\n"},
+        {"bad header overwritten, other keys kept",
+         "[Program]\r\nName=junk\r\nOwner=me\r\n[General]\r\nExtra=1\r\nRadian=2\r\n",
+         {},
+         "[Program]\r\nName=ZUL (ver "
+         "1.4)\r\nOwner=me\r\n[General]\r\nExtra=1\r\nRadian=0\r\nEscExit=0\r\nAskExit=0\r\n"
+         "[AutoLoad]\r\nTrue=0\r\nFileName=\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        if (!c.before.empty()) WriteBytes(dir.File("Zul.ini"), c.before);
+        ASSERT_TRUE(WriteProgramIni(dir.Path(), c.values).ok);
+        EXPECT_EQ(ReadBytes(dir.File("Zul.ini")), c.after);
+        ProgramIniValues expected = c.values;
+        expected.autoLoadPath =
+            c.values.autoLoadPath == " /a b/c.ini " ? "/a b/c.ini" : c.values.autoLoadPath;
+        EXPECT_EQ(ReadProgramIni(dir.Path()), expected);
+    }
+}
+
+TEST(ProgramIni, FailedWriteIsReported) {
+    TempFolder dir;
+    EXPECT_FALSE(WriteProgramIni(dir.File("missing-folder"), {}).ok);
+}
+
+}  // namespace
+}  // namespace zul
