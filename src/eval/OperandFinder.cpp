@@ -56,7 +56,16 @@ bool FindLeftOperand(std::string_view s, std::size_t i, Operand& out) {
         const char c = s[j];
         if (c == ')') return false;
         if ((IsStopChar(c) || c == '(') && (j == 0 || s[j - 1] != 'E')) {
-            start = (j == 0 && c != '(') ? 0 : j + 1;
+            // A sign that opens the text or a parenthesis belongs to the number after it.
+            // For "+" and "-" this matters: "(-2+1)" is -1, not -(2+1).
+            const bool openingSign = (c == '+' || c == '-') && (j == 0 || s[j - 1] == '(');
+            if (j == 0 && c != '(') {
+                start = 0;
+            } else if (openingSign && (op == '+' || op == '-')) {
+                start = j;
+            } else {
+                start = j + 1;
+            }
             break;
         }
     }

@@ -50,6 +50,8 @@ TEST(OperandFinder, LeftSide) {
         {"1E-5*2", 4, true, 1e-5L, 0},
         {"-1.00000000000000E+0000-4", 22, true, -1, 0},
         {"a*2", 1, false, 0, 0},
+        {"(-2+1)", 3, true, -2, 1},  // an opening sign belongs to the number for + and -
+        {"(-2*3)", 3, true, 2, 2},   // for * the sign stays outside, the value is the same
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
