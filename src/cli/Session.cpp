@@ -12,6 +12,7 @@
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
 #include "eval/NumberText.h"
+#include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
 #include "settings/SettingsFile.h"
 
@@ -85,6 +86,27 @@ bool Configure(const Options& options, Calculator& calculator, std::ostream& err
     return true;
 }
 
+// --list FILE [--write]: "Вычислить все" over a list file; one line per list line.
+int RunList(const Options& options, Calculator& calculator, std::ostream& out, std::ostream& err) {
+    const ListBatchResult batch =
+        ComputeListFile(options.listFile, calculator.settings.MakeEvalContext(), options.writeList);
+    if (!batch.error.empty() && batch.lines.empty()) {
+        err << "zulc: " << batch.error << '\n';
+        return 2;
+    }
+    for (const ListLineResult& line : batch.lines) out << line.number << ".\t" << line.result << '\n';
+    out.flush();
+    if (!batch.fault.empty()) {
+        out << "error: " << batch.fault << '\n';
+        return 1;
+    }
+    if (!batch.error.empty()) {
+        err << "zulc: " << batch.error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -94,6 +116,8 @@ int RunSession(const Options& options, std::istream& in, std::ostream& out, std:
         out << CatalogueListing();
         if (options.inputs.empty()) return 0;
     }
+
+    if (!options.listFile.empty()) return RunList(options, calculator, out, err);
 
     bool anyFailed = false;
     auto run = [&](const std::string& line) {

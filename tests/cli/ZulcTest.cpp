@@ -1,0 +1,121 @@
+// zulc's contract: options, output lines, exit status.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/Options.h"
+#include "cli/Session.h"
+
+namespace zul::cli {
+namespace {
+
+struct ZulcRun {
+    int status = -1;
+    std::string out, err;
+};
+
+ZulcRun Zulc(std::vector<std::string> args, const std::string& stdinText = "") {
+    Options options;
+    std::string error;
+    ZulcRun r;
+    const ParseOutcome outcome = ParseOptions(args, options, error);
+    if (outcome == ParseOutcome::Error) {
+        r.status = 2;
+        r.err = error;
+        return r;
+    }
+    std::istringstream in(stdinText);
+    std::ostringstream out, err;
+    r.status = RunSession(options, in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::string DataFile(const std::string& name) {
+    const char* dir = std::getenv("ZUL_TEST_DATA");
+    return std::string(dir ? dir : "tests/data") + "/cli/" + name;
+}
+
+TEST(Zulc, OutputLinesAndExitStatus) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string stdinText, out;
+        int status;
+    };
+    const Case cases[] = {
+        {{"2+3*4"}, "", "14\n", 0},
+        {{"2+3*4", "1/0"}, "", "14\nerror: the expression cannot be evaluated\n", 1},
+        {{"ln(0)"}, "", "error: Floating point division by zero\n", 1},
+        {{"1E-13"}, "", " 1.00000000000000E-0013\n", 0},
+        {{}, "2+2\r\n\n   \nsin(0)\n", "4\n\n\n0\n", 0},   // blank lines give empty lines
+        {{"--angle", "deg", "sin(30)"}, "", "0.5\n", 0},
+        {{"--user", "a=2+1", "a*2"}, "", "4\n", 0},
+        {{"[1] [2]"}, "", "error: no calculation is selected (use --code N)\n", 1},
+        {{"--code", "1", "[12.5] [80]", "2+2"}, "", "0.690776662725\n4\n", 0},
+        {{"--code", "1", "[12.5] [0]"}, "", "error: the calculation cannot be computed with these arguments\n", 1},
+        {{"--code", "50301", "[01:30:00] [00:45:30]"}, "", "[02:15:30]\n", 0},
+        {{"--code", "0", "1+2"}, "", "3\n", 0},
+        {{"--code", "1", "--const", "Ro-Voda=1000", "[12.5] [80]"}, "", "0.690776662725\n", 0},
+        {{"--code", "151", "--const", "Ro-Voda=1000", "--const", "Cm-Voda=4", "[1] [3600]"}, "", "4000\n", 0},
+        {{"--", "--5"}, "", "5\n", 0},   // "--" folds to "+"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? c.stdinText : c.args.back());
+        const ZulcRun r = Zulc(c.args, c.stdinText);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+TEST(Zulc, UsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--angle", "turns", "1"}, {"--code", "12345", "1"}, {"--code", "x", "1"}, {"--bogus"},
+        {"--user", "novalue"}, {"--const", "Ro-Voda=abc", "1"}, {"--const", "Unknown=1", "1"},
+        {"--settings", "/nonexistent/file.ini", "1"}, {"--write"}, {"--code"},
+        {"--settings", DataFile("foreign.ini"), "1"},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.front() + " " + (args.size() > 1 ? args[1] : ""));
+        const ZulcRun r = Zulc(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Zulc, CatalogueListsEveryNode) {
+    const ZulcRun r = Zulc({"--catalogue"});
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string line, first, last;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        if (count++ == 0) first = line;
+        last = line;
+    }
+    EXPECT_EQ(count, 143);
+    EXPECT_EQ(first.substr(0, first.find('\t', first.find('\t') + 1)), "0\t5000");
+    EXPECT_NE(last.find("Интерполяция (линейная)"), std::string::npos);
+}
+
+TEST(Zulc, ComputesAListFileAndWritesItBack) {
+    const auto dir = std::filesystem::temp_directory_path() / "zulc-list-test";
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / "sample.sl").string();
+    std::filesystem::copy_file(DataFile("sample.sl"), path, std::filesystem::copy_options::overwrite_existing);
+    const ZulcRun r = Zulc({"--list", path, "--write"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "1.\t4\n2.\t40\n3.\t\n4.\t40\n");  // line 3 is switched off
+    std::ifstream written(path, std::ios::binary);
+    std::stringstream content;
+    content << written.rdbuf();
+    EXPECT_NE(content.str().find("str-2=[1]*10//!40//!//!"), std::string::npos);
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(Zulc({"--list", path}).status, 2);  // the file is gone
+}
+
+}  // namespace
+}  // namespace zul::cli
