@@ -1,0 +1,77 @@
+// zul_datagen: the shipped text files.
+//   zul_datagen lit SOURCE.txt OUTPUT   UTF-8 literature source -> Zul.lit in Windows-1251
+//   zul_datagen help OUTPUT             the help Zul.html
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "HelpWriter.h"
+#include "settings/IniEncoding.h"
+
+namespace {
+
+bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Writes through a temporary file renamed over the target, so an interrupted build never
+// leaves half a file that the next build would take as up to date.
+bool WriteFile(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out) return false;
+    }
+    return std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+// Lines of the UTF-8 source become CR LF lines in Windows-1251, as the literature file is
+// read on every platform.
+int WriteLiterature(const std::string& source, const std::string& output) {
+    std::string text;
+    if (!ReadFile(source, text)) {
+        std::fprintf(stderr, "zul_datagen: cannot read %s\n", source.c_str());
+        return 1;
+    }
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    std::string lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines += line;
+        lines += "\r\n";
+    }
+    std::string encoded;
+    if (!zul::Utf8ToWindows1251(lines, encoded)) {
+        std::fprintf(stderr, "zul_datagen: %s has a character outside Windows-1251\n", source.c_str());
+        return 1;
+    }
+    if (!WriteFile(output, encoded)) {
+        std::fprintf(stderr, "zul_datagen: cannot write %s\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "lit" && argc == 4) return WriteLiterature(argv[2], argv[3]);
+    if (command == "help" && argc == 3) {
+        if (!WriteFile(argv[2], zul::datagen::HelpHtml())) {
+            std::fprintf(stderr, "zul_datagen: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "usage: zul_datagen lit SOURCE OUTPUT | zul_datagen help OUTPUT\n");
+    return 2;
+}

@@ -1,0 +1,464 @@
+// Laying out the pictures on 301 × 179 pixels: a coloured title strip, then the content
+// fitted by shrinking fonts step by step until everything has its place.
+#include "Compose.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "Drawings.h"
+#include "MathFormula.h"
+#include "MathLayout.h"
+#include "PictureSpecs.h"
+#include "calc/Catalogue.h"
+#include "insert/FormulaTemplates.h"
+
+namespace zul::pictgen {
+namespace {
+
+constexpr double kHeaderHeight = 20;
+constexpr double kMargin = 6;
+
+const QColor kText(30, 36, 48);
+const QColor kSoftText(70, 78, 92);
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Colour of the title strip: one per topic of the tree.
+QColor TopicColour(int code) {
+    int index = IndexOfCode(code);
+    while (ParentIndex(index) >= 0) index = ParentIndex(index);
+    const CatalogueRow* topic = NodeByIndex(index);
+    switch (topic ? topic->code : -1) {
+        case 0: return QColor(33, 96, 170);
+        case 1000: return QColor(70, 110, 140);
+        case 2000: return QColor(46, 125, 80);
+        case 3000: return QColor(20, 130, 130);
+        case 4000: return QColor(178, 54, 42);
+        case 5000: return QColor(112, 72, 160);
+        case 6000: return QColor(30, 120, 190);
+        case 7000: return QColor(120, 90, 170);
+        case 8000: return QColor(196, 110, 30);
+        case 50000: return QColor(60, 66, 80);
+    }
+    return QColor(60, 66, 80);
+}
+
+QImage BlankPicture() {
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    image.fill(QColor(252, 252, 249));
+    return image;
+}
+
+// "Name (explanation)" -> "Name".
+QString WithoutParenthesis(const QString& text) {
+    static const QRegularExpression paren(QStringLiteral("\\s*\\([^)]*\\)"));
+    return QString(text).replace(paren, QString()).simplified();
+}
+
+void DrawHeader(QPainter& p, QString text, const QColor& colour) {
+    p.fillRect(QRectF(0, 0, kPictureWidth, kHeaderHeight), colour);
+    p.setPen(Qt::white);
+    const double room = kPictureWidth - 2 * kMargin;
+    if (QFontMetricsF(SansFont(10, true)).horizontalAdvance(text) > room) text = WithoutParenthesis(text);
+    for (double px = 12.5; px >= 8.5; px -= 0.5) {
+        const QFont font = SansFont(px, true);
+        const QFontMetricsF m(font);
+        if (m.horizontalAdvance(text) <= room || px <= 8.5) {
+            p.setFont(font);
+            p.drawText(QRectF(kMargin, 0, kPictureWidth - 2 * kMargin, kHeaderHeight), Qt::AlignCenter,
+                       m.elidedText(text, Qt::ElideRight, kPictureWidth - 2 * kMargin));
+            return;
+        }
+    }
+}
+
+// "м3" -> "м³", "м2" -> "м²": units as a handbook prints them.
+QString PrettyUnit(QString s) {
+    static const QRegularExpression cube(QStringLiteral("м3(?![0-9])"));
+    static const QRegularExpression square(QStringLiteral("м2(?![0-9])"));
+    s.replace(cube, QStringLiteral("м³"));
+    s.replace(square, QStringLiteral("м²"));
+    return s;
+}
+
+QString Simplified(std::string_view s) { return Q(s).simplified(); }
+
+// A caption or a title "Name, unit" as a legend text "name, unit".
+QString LegendText(QString text) {
+    text = text.simplified();
+    if (text.size() > 1 && text[1].isLower()) text[0] = text[0].toLower();
+    return PrettyUnit(text.replace(QStringLiteral(" ,"), QStringLiteral(",")));
+}
+
+struct LegendLine {
+    QString symbols;    // one or more display names, ", "-separated
+    QString text;
+    QString shortText;  // used when the text does not fit (the hint line's wording)
+};
+
+struct FormulaLine {
+    QString lhs;
+    Expr rhs;
+    QString note;
+};
+
+struct CalcContent {
+    QString header;
+    std::vector<FormulaLine> lines;
+    std::vector<LegendLine> legend;
+    Drawing drawing = Drawing::None;
+    QStringList labels;
+};
+
+void AddLegend(std::vector<LegendLine>& legend, const QString& symbols, const QString& text,
+               const QString& shortText = QString()) {
+    for (const LegendLine& l : legend)
+        if (l.symbols == symbols) return;
+    legend.push_back({symbols, text, shortText.isEmpty() ? text : shortText});
+}
+
+// The bracketed argument texts of a hint line: "[Расход, м3/ч] [Диаметр, мм]" -> two texts.
+QStringList HintArguments(int code) {
+    const CatalogueRow* node = NodeByCode(code);
+    QStringList out;
+    if (!node) return out;
+    static const QRegularExpression group(QStringLiteral("\\[([^\\]]*)\\]"));
+    auto it = group.globalMatch(Q(node->hint));
+    while (it.hasNext()) out << it.next().captured(1);
+    return out;
+}
+
+QString ExtraLegendText(const QString& symbol) {
+    if (symbol == QStringLiteral("PN")) return QStringLiteral("произведение числа приборов на вероятность их действия");
+    if (symbol == QStringLiteral("α")) return QStringLiteral("безразмерный коэффициент, зависящий от PN");
+    if (symbol == QStringLiteral("p")) return QStringLiteral("полупериметр треугольника");
+    return {};
+}
+
+QStringList DrawingLabels(const CalcSpec& spec) {
+    QStringList labels = Q(spec.labels).split('|');
+    if (labels.size() == 1 && labels[0].isEmpty()) return {};
+    for (QString& l : labels) {
+        if (l == QStringLiteral("$r")) l = Q(spec.result);
+        else if (l.size() == 2 && l[0] == '$' && l[1].isDigit()) {
+            const int k = l[1].digitValue();
+            l = k >= 1 && k <= 6 && spec.args[static_cast<std::size_t>(k - 1)] ? Q(spec.args[static_cast<std::size_t>(k - 1)]) : QString();
+        }
+    }
+    return labels;
+}
+
+// The formula lines, legend and drawing of one calculation, added to the content.
+bool AddCalculation(int code, CalcContent& content, QString* error) {
+    const CalcSpec* spec = FindCalcSpec(code);
+    const FormulaTemplate* tpl = FindFormulaTemplate(code);
+    if (!spec || !tpl) {
+        if (error) *error = QStringLiteral("no symbols for code %1").arg(code);
+        return false;
+    }
+    std::vector<QString> usedSettings;
+    const SymbolNamer namer = [&](std::string_view id) -> std::string {
+        if (id.size() == 2 && id[0] == 'X' && id[1] >= '1' && id[1] <= '6') {
+            const char* s = spec->args[static_cast<std::size_t>(id[1] - '1')];
+            return s ? s : std::string(id);
+        }
+        if (const SettingSymbol* setting = FindSettingSymbol(id)) {
+            usedSettings.push_back(Q(setting->id));
+            return setting->symbol;
+        }
+        return std::string(ExtraSymbol(id));
+    };
+    std::vector<std::pair<QString, QString>> sources;  // lhs=expr and note
+    if (*spec->formula) {
+        for (const QString& line : Q(spec->formula).split(';')) {
+            const QString formula = line.section('|', 0, 0);
+            sources.push_back({formula, line.section('|', 1)});
+        }
+    } else {
+        sources.push_back({Q(spec->result) + '=' + Q(tpl->pattern), QString()});
+    }
+    for (const auto& [formula, note] : sources) {
+        const QString lhs = formula.section('=', 0, 0);
+        const QByteArray rhsText = formula.section('=', 1).toUtf8();
+        std::optional<Expr> rhs = ParseFormula(std::string_view(rhsText.constData(), static_cast<std::size_t>(rhsText.size())), namer);
+        if (!rhs) {
+            if (error) *error = QStringLiteral("code %1: cannot read %2").arg(code).arg(formula);
+            return false;
+        }
+        content.lines.push_back({lhs, std::move(*rhs), note});
+    }
+    // Legend: the result, the arguments in hint-line order, then the settings read.
+    QString title = Simplified(tpl->title);
+    const QString resultText = *spec->resultName ? Q(spec->resultName) : title;
+    AddLegend(content.legend, Q(spec->result), LegendText(resultText), LegendText(WithoutParenthesis(resultText)));
+    const QStringList hints = HintArguments(code);
+    for (int k = 0; k < tpl->fieldCount && k < 6; ++k) {
+        if (!spec->args[static_cast<std::size_t>(k)]) continue;
+        const QString hint = k < hints.size() ? LegendText(hints[k]) : QString();
+        AddLegend(content.legend, Q(spec->args[static_cast<std::size_t>(k)]),
+                  LegendText(Q(tpl->captions[static_cast<std::size_t>(k)])), hint);
+    }
+    for (const FormulaLine& line : content.lines) {
+        const QString extra = ExtraLegendText(line.lhs);
+        if (!extra.isEmpty()) AddLegend(content.legend, line.lhs, extra);
+    }
+    for (const QString& id : usedSettings) {
+        const SettingSymbol* s = FindSettingSymbol(id.toStdString());
+        AddLegend(content.legend, Q(s->symbol), PrettyUnit(Q(s->text)));
+    }
+    if (content.drawing == Drawing::None) {
+        content.drawing = spec->drawing;
+        content.labels = DrawingLabels(*spec);
+    }
+    if (content.header.isEmpty()) {
+        const int comma = title.lastIndexOf(',');
+        content.header = comma > 0 && title.size() - comma < 16 ? title.left(comma).trimmed() : title;
+    }
+    return true;
+}
+
+Box LegendBox(const LegendLine& line, double px, double maxWidth, bool* elided) {
+    std::vector<Box> parts;
+    const QStringList symbols = line.symbols.split(QStringLiteral(", "));
+    for (int i = 0; i < symbols.size(); ++i) {
+        if (i > 0) parts.push_back(LayoutText(QStringLiteral(", "), px * 1.1));
+        parts.push_back(LayoutSymbol(symbols[i], px * 1.18));
+    }
+    parts.push_back(LayoutText(QStringLiteral(" — "), px, true));
+    Box head = Row(parts);
+    const QFontMetricsF metrics(SansFont(px));
+    const double room = std::max(20.0, maxWidth - head.width);
+    QString text = line.text;
+    if (metrics.horizontalAdvance(text) > room) text = line.shortText;
+    if (metrics.horizontalAdvance(text) <= room) return Row({head, LayoutText(text, px, true)});
+    // A narrow face before anything is cut off.
+    QFont narrow(QStringLiteral("Liberation Sans Narrow"));
+    narrow.setPixelSize(std::max(6, static_cast<int>(std::lround(px * 1.05))));
+    const QFontMetricsF narrowMetrics(narrow);
+    if (narrowMetrics.horizontalAdvance(text) > room) {
+        text = narrowMetrics.elidedText(text, Qt::ElideRight, room);
+        *elided = true;
+    }
+    Box t;
+    t.width = narrowMetrics.horizontalAdvance(text);
+    t.ascent = narrowMetrics.ascent() * 0.86;
+    t.descent = narrowMetrics.descent() * 0.8;
+    t.paint = [text, narrow](QPainter& p, double x, double y) {
+        p.setFont(narrow);
+        p.drawText(QPointF(x, y), text);
+    };
+    return Row({head, t});
+}
+
+Box FormulaLineBox(const FormulaLine& line, const MathStyle& style) {
+    Box eq = LayoutEquation(line.lhs, line.rhs, style);
+    if (line.note.isEmpty()) return eq;
+    Box note = LayoutText(QStringLiteral("   ") + line.note, style.pixelSize * 0.62, true);
+    return Row({eq, note});
+}
+
+struct Fitted {
+    std::vector<Box> formulas;
+    std::vector<Box> legend;
+    double formulaHeight = 0;
+    double drawingWidth = 0;
+    double drawingHeight = 0;
+    double legendLine = 0;
+    double lineGap = 0;
+    bool ok = false;
+};
+
+Fitted Fit(const CalcContent& c, double fpx, double lpx, int stack, bool withDrawing) {
+    Fitted f;
+    const double width = kPictureWidth - 2 * kMargin;
+    const double bodyHeight = kPictureHeight - kHeaderHeight - 2 - kMargin;
+    const bool drawing = withDrawing && c.drawing != Drawing::None;
+    f.drawingWidth = drawing ? 104 : 0;
+    double fw = 0;
+    f.lineGap = fpx * 0.3;
+    for (const FormulaLine& line : c.lines) {
+        f.formulas.push_back(FormulaLineBox(line, {fpx, stack}));
+        fw = std::max(fw, f.formulas.back().width);
+        f.formulaHeight += f.formulas.back().height() + fpx * 0.3;
+    }
+    f.drawingHeight = drawing ? std::clamp(f.formulaHeight, 56.0, 84.0) : 0;
+    f.legendLine = lpx * 1.42;
+    bool elided = false;
+    for (const LegendLine& l : c.legend) f.legend.push_back(LegendBox(l, lpx, width - 2, &elided));
+    const double top = std::max(f.formulaHeight, f.drawingHeight);
+    const double total = top + 4 + f.legendLine * static_cast<double>(c.legend.size());
+    f.ok = fw <= width - f.drawingWidth && total <= bodyHeight && (!elided || lpx <= 8.5);
+    return f;
+}
+
+}  // namespace
+
+QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QString* error) {
+    CalcContent content;
+    for (int code : codes)
+        if (!AddCalculation(code, content, error)) return {};
+    const SharedPictureSpec* shared = FindSharedPictureSpec(name.toStdString());
+    if (shared) {
+        content.header = Q(shared->header);
+        if (*shared->legend) {
+            content.legend.clear();
+            for (const QString& line : Q(shared->legend).split(';'))
+                AddLegend(content.legend, line.section(QStringLiteral(" — "), 0, 0), line.section(QStringLiteral(" — "), 1));
+        }
+    }
+    // Shrink the formula first, then the legend, then fractions go on one line, and last
+    // the drawing gives way.
+    std::optional<Fitted> fitted;
+    for (bool withDrawing : {true, false}) {
+        for (int stack : {2, 1}) {
+            for (double lpx : {10.5, 10.0, 9.5, 9.0, 8.5}) {
+                for (double fpx = 18; fpx >= 11 && !fitted; fpx -= 1) {
+                    Fitted f = Fit(content, fpx, lpx, stack, withDrawing);
+                    if (f.ok) fitted = std::move(f);
+                }
+                if (fitted) break;
+            }
+            if (fitted) break;
+        }
+        if (fitted) break;
+    }
+    if (!fitted) fitted = Fit(content, 10, 8, 1, false);
+
+    QImage image = BlankPicture();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    DrawHeader(p, content.header, TopicColour(codes.front()));
+    const Fitted& f = *fitted;
+    const double bodyTop = kHeaderHeight + 3;
+    const double topHeight = std::max(f.formulaHeight, f.drawingHeight);
+    double y = bodyTop + (topHeight - f.formulaHeight) / 2;
+    p.setPen(kText);
+    for (const Box& b : f.formulas) {
+        b.paint(p, kMargin + 2, y + b.ascent + f.lineGap / 2);
+        y += b.height() + f.lineGap;
+    }
+    if (f.drawingWidth > 0)
+        DrawDrawing(p, QRectF(kPictureWidth - kMargin - f.drawingWidth, bodyTop, f.drawingWidth, f.drawingHeight),
+                    content.drawing, content.labels);
+    double ly = bodyTop + topHeight + 4;
+    p.setPen(QPen(QColor(200, 204, 210), 1));
+    p.drawLine(QPointF(kMargin, ly - 2), QPointF(kPictureWidth - kMargin, ly - 2));
+    p.setPen(kSoftText);
+    for (const Box& b : f.legend) {
+        b.paint(p, kMargin + 2, ly + f.legendLine * 0.5 + b.ascent * 0.5);
+        ly += f.legendLine;
+    }
+    return image;
+}
+
+QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes) {
+    const CatalogueRow* first = NodeByIndex(nodeIndexes.front());
+    QString header = Q(first->text);
+    QString subtitle = Q(first->hint);
+    if (name == QStringLiteral("ZGeom-t")) {
+        header = QStringLiteral("Трубы и воздуховоды");
+        subtitle = QStringLiteral("Масса, окраска, изоляция труб круглого и прямоугольного сечения");
+    }
+    while (subtitle.endsWith('.')) subtitle.chop(1);
+    QStringList items;
+    for (int index : nodeIndexes) {
+        const CatalogueRow* node = NodeByIndex(index);
+        for (int i = index + 1; i < kCatalogueSize; ++i) {
+            if (ParentIndex(i) != index) continue;
+            QString text = Q(NodeByIndex(i)->text).simplified();
+            if (nodeIndexes.size() > 1 && name != QStringLiteral("ZGeom-t"))
+                text = Q(node->text) + QStringLiteral(" ") + text.left(1).toLower() + text.mid(1);
+            if (!items.contains(text)) items << text;
+        }
+    }
+    if (name == QStringLiteral("ZGeom-t")) {
+        // Four groups with the same two sections each: name the groups only.
+        items.clear();
+        for (int index : nodeIndexes) items << Q(NodeByIndex(index)->text);
+    }
+    if (nodeIndexes.size() > 1 && name == QStringLiteral("ZTP")) {
+        header = QStringLiteral("Тепловой поток");
+        subtitle = QStringLiteral("Тепловой поток воды и воздуха");
+        items.clear();
+        for (int index : nodeIndexes) {
+            const int topic = ParentIndex(index);
+            const QString where = NodeByIndex(topic)->code == 4000 ? QStringLiteral("вода: ") : QStringLiteral("воздух: ");
+            for (int i = index + 1; i < kCatalogueSize; ++i)
+                if (ParentIndex(i) == index) items << where + Q(NodeByIndex(i)->text).simplified();
+        }
+    }
+
+    QImage image = BlankPicture();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    DrawHeader(p, header, TopicColour(first->code));
+    const QRectF art(kMargin, kHeaderHeight + 10, 124, kPictureHeight - kHeaderHeight - 20);
+    p.fillRect(art.adjusted(-2, -2, 2, 2), QColor(238, 242, 247));
+    // The pipe of the pipe-and-duct topics is drawn with its insulation.
+    const QStringList labels = name == QStringLiteral("ZGeom-t") ? QStringList{{}, {}, {}} : QStringList{};
+    DrawDrawing(p, art, TopicDrawing(name.toStdString()), labels);
+    const QRectF text(art.right() + 10, kHeaderHeight + 6, kPictureWidth - art.right() - 10 - kMargin,
+                      kPictureHeight - kHeaderHeight - 10);
+    // The subtitle, then the calculations of the group, shrunk until all fit.
+    QString list;
+    for (const QString& item : items) list += QStringLiteral("•  ") + item + '\n';
+    list.chop(1);
+    for (double px = 11; px >= 7.5; px -= 0.5) {
+        const QFont sub = SansFont(px, true);
+        const QFont body = SansFont(px);
+        const QRectF subRect = QFontMetricsF(sub).boundingRect(text, Qt::TextWordWrap, subtitle);
+        const QRectF bodyRect = QFontMetricsF(body).boundingRect(text, Qt::TextWordWrap, list);
+        if (subRect.height() + 6 + bodyRect.height() <= text.height() || px <= 7.5) {
+            p.setPen(kText);
+            p.setFont(sub);
+            p.drawText(text, Qt::TextWordWrap, subtitle);
+            p.setPen(kSoftText);
+            p.setFont(body);
+            p.drawText(text.adjusted(0, subRect.height() + 6, 0, 0), Qt::TextWordWrap, list);
+            break;
+        }
+    }
+    return image;
+}
+
+QImage StartPicture() {
+    QImage image = BlankPicture();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QLinearGradient g(0, 0, 0, kPictureHeight);
+    g.setColorAt(0, QColor(28, 70, 130));
+    g.setColorAt(1, QColor(12, 36, 72));
+    p.fillRect(image.rect(), g);
+    p.setPen(QColor(255, 214, 90));
+    QFont title = SansFont(36, true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 5);
+    p.setFont(title);
+    p.drawText(QRectF(0, 0, kPictureWidth, 46), Qt::AlignCenter, QStringLiteral("ЗУЛ"));
+    p.setPen(Qt::white);
+    p.setFont(SansFont(11, true));
+    p.drawText(QRectF(8, 44, kPictureWidth - 16, 30), Qt::AlignCenter | Qt::TextWordWrap,
+               QStringLiteral("Калькулятор для проектирования инженерных систем"));
+    p.setPen(QColor(200, 216, 236));
+    p.setFont(SansFont(8.5));
+    p.drawText(QRectF(8, 76, kPictureWidth - 16, 26), Qt::AlignCenter | Qt::TextWordWrap,
+               QStringLiteral("водоснабжение и канализация, отопление, вентиляция, "
+                              "кондиционирование, котельные, шум"));
+    p.drawText(QRectF(8, 102, kPictureWidth - 16, 13), Qt::AlignCenter,
+               QStringLiteral("%1 расчет · выражения с точностью 80 бит").arg(kCalculationCount));
+    const Drawing row[] = {Drawing::Pipe, Drawing::Fan, Drawing::Radiator, Drawing::Tap, Drawing::Chimney};
+    for (int i = 0; i < 5; ++i) {
+        const QRectF cell(8 + i * 57.5, 122, 54, 50);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 235));
+        p.drawRoundedRect(cell, 4, 4);
+        DrawDrawing(p, cell.adjusted(3, 3, -3, -3), row[i], {});
+    }
+    return image;
+}
+
+}  // namespace zul::pictgen
