@@ -1,0 +1,357 @@
+// TFormVirStrings construction: widgets, menus, texts, fonts and the wiring of every control.
+#include "lists/window/UVichStr.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/Calculator.h"
+#include "app/window/Glyphs.h"
+#include "app/window/Panels.h"
+#include "memory/window/GridGlyphs.h"
+#include "memory/window/StringGrid.h"
+
+namespace zul {
+
+namespace {
+
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 470;
+constexpr int kToolHeight = 34;
+constexpr int kBottomHeight = 34;
+constexpr int kBannerWidth = 420;
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, int x, const QIcon& icon) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setGeometry(x, 4, 26, 26);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(icon);
+    button->setIconSize(QSize(19, 19));
+    return button;
+}
+
+QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon) {
+    auto* button = Named(new QPushButton(parent), name);
+    button->setGeometry(geometry);
+    button->setIcon(icon);
+    // Enter belongs to the grid's cell editor, never to a button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence& shortcut = {}) {
+    auto* action = Named(new QAction(menu), name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    menu->addAction(action);
+    // Also on the window, so that the shortcut works wherever the focus is in it.
+    window->addAction(action);
+    return action;
+}
+
+QString ToQ(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      calc_(calculator),
+      platform_(platform),
+      files_(list_, platform, calculator.question) {
+    setObjectName(QStringLiteral("FormVirStrings"));
+    setModal(true);
+    setFixedSize(kClientWidth, kClientHeight);
+    runModal_ = [](QDialog* window) { window->exec(); };
+    createMenus();
+    createWidgets();
+    setTexts();
+    setFonts();
+    createConnections();
+    ShowList();
+}
+
+TFormVirStrings::~TFormVirStrings() = default;
+
+void TFormVirStrings::createWidgets() {
+    const int menuHeight = MainMenu->sizeHint().height();
+    PanelTools = Named(new QFrame(this), "PanelTools");
+    PanelTools->setGeometry(0, menuHeight, kClientWidth, kToolHeight);
+    PanelTools->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    createToolbar();
+
+    const int fileTop = menuHeight + kToolHeight + 4;
+    LabelFile = Named(new QLabel(this), "LabelFile");
+    LabelFile->setGeometry(14, fileTop, 44, 24);
+    EditNameF = Named(new QLineEdit(this), "EditNameF");
+    EditNameF->setGeometry(60, fileTop, 520, 24);
+    EditNameF->setReadOnly(true);
+    PanIzmSohr = Named(new CaptionPanel(this), "PanIzmSohr");
+    PanIzmSohr->setGeometry(kClientWidth - 22 - 90, fileTop, 90, 24);
+    PanIzmSohr->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    const int gridTop = fileTop + 30;
+    const int bottomTop = kClientHeight - 6 - 6 - kBottomHeight;
+    StrGridVir = Named(new StringGrid(kListColumnCount, this), "StrGridVir");
+    // 14 px from the left and 36 px narrower than the window.
+    StrGridVir->setGeometry(14, gridTop, kClientWidth - 36, bottomTop - 6 - gridTop);
+
+    ProgBarV = Named(new QProgressBar(this), "ProgBarV");
+    ProgBarV->setGeometry(14, bottomTop + 4, kBannerWidth, kBottomHeight - 8);
+    ProgBarV->setTextVisible(true);
+    ProgBarV->hide();
+    PanCloseWin = Named(new CaptionPanel(this), "PanCloseWin");
+    PanCloseWin->setGeometry(14, bottomTop, kBannerWidth, kBottomHeight);
+    PanCloseWin->hide();
+    BBtnHelp = BitButton(this, "BBtnHelp", QRect(444, bottomTop, 120, kBottomHeight), GlyphIcon(Glyph::Help));
+    BBtnExitVichStr = BitButton(this, "BBtnExitVichStr", QRect(570, bottomTop, kClientWidth - 22 - 570, kBottomHeight),
+                                GlyphIcon(Glyph::Exit));
+
+    PanLine1 = Named(new QFrame(this), "PanLine1");
+    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
+    PanLine1->setAutoFillBackground(true);
+    QPalette lime = PanLine1->palette();
+    lime.setColor(QPalette::Window, Lime());
+    PanLine1->setPalette(lime);
+
+    StrGridVir->SetAccess({
+        [this] { return list_.LineCount(); },
+        [this](int row, int column) { return list_.Cell(row, column); },
+        [this](int row, int column, const std::string& text) { list_.SetCell(row, column, text); },
+        [](int column) { return column != kColumnNumber; },
+    });
+    for (int c = 0; c < kListColumnCount; ++c) StrGridVir->SetHeader(c, ToQ(kListHeaders[static_cast<std::size_t>(c)]));
+    StrGridVir->SetColumnWidths(list_.ColumnWidths());
+    setTabOrder(StrGridVir, BBtnHelp);
+    setTabOrder(BBtnHelp, BBtnExitVichStr);
+}
+
+void TFormVirStrings::createToolbar() {
+    SpButOpen = SpeedButton(PanelTools, "SpButOpen", 4, GlyphIcon(Glyph::Open));
+    SpButSave = SpeedButton(PanelTools, "SpButSave", 30, GlyphIcon(Glyph::Save));
+    SpButClose = SpeedButton(PanelTools, "SpButClose", 56, GlyphIcon(Glyph::CloseFile));
+    SpButOpt = SpeedButton(PanelTools, "SpButOpt", 88, GlyphIcon(Glyph::Options));
+    SpButSelect = SpeedButton(PanelTools, "SpButSelect", 120, GridGlyphIcon(GridGlyph::ComputeLine));
+    SpButVAll = SpeedButton(PanelTools, "SpButVAll", 146, GridGlyphIcon(GridGlyph::ComputeAll));
+    SpButUp = SpeedButton(PanelTools, "SpButUp", 178, GridGlyphIcon(GridGlyph::Up));
+    SpButDown = SpeedButton(PanelTools, "SpButDown", 204, GridGlyphIcon(GridGlyph::Down));
+    BBtnInc = BitButton(PanelTools, "BBtnInc", QRect(236, 3, 104, 28), GridGlyphIcon(GridGlyph::Add));
+    BBtnTiraj = BitButton(PanelTools, "BBtnTiraj", QRect(344, 3, 88, 28), GridGlyphIcon(GridGlyph::Copy));
+    BBtnDec = BitButton(PanelTools, "BBtnDec", QRect(436, 3, 144, 28), GridGlyphIcon(GridGlyph::Delete));
+    // SpButOn and SpButOff share one place; exactly one of them shows.
+    SpButOn = SpeedButton(PanelTools, "SpButOn", 586, GridGlyphIcon(GridGlyph::LineOff));
+    SpButOff = SpeedButton(PanelTools, "SpButOff", 586, GridGlyphIcon(GridGlyph::LineOn));
+    SpButtonInsFunc = SpeedButton(PanelTools, "SpButtonInsFunc", 622, GlyphIcon(Glyph::Functions));
+    SpButtonSprav = SpeedButton(PanelTools, "SpButtonSprav", 648, GlyphIcon(Glyph::Reference));
+    SpeedButton1 = SpeedButton(PanelTools, "SpeedButton1", 680, GlyphIcon(Glyph::About));
+}
+
+void TFormVirStrings::createMenus() {
+    MainMenu = Named(new QMenuBar(this), "MainMenu");
+    MainMenu->setNativeMenuBar(false);
+
+    NFile = Named(new QMenu(MainMenu), "NFile");
+    NOpen = Item(this, NFile, "NOpen", QKeySequence(Qt::Key_F3));
+    NSave = Item(this, NFile, "NSave", QKeySequence(Qt::Key_F2));
+    NSaveAs = Item(this, NFile, "NSaveAs", QKeySequence(Qt::ALT | Qt::Key_F2));
+    NClose = Item(this, NFile, "NClose", QKeySequence(Qt::ALT | Qt::Key_F3));
+    NErase = Item(this, NFile, "NErase");
+    NFile->addSeparator();
+    NOptions = Item(this, NFile, "NOptions", QKeySequence(Qt::Key_F4));
+    NFile->addSeparator();
+    NExit = Item(this, NFile, "NExit");
+    MainMenu->addMenu(NFile);
+
+    NString = Named(new QMenu(MainMenu), "NString");
+    NVich = Named(new QMenu(NString), "NVich");
+    NVichTek = Item(this, NVich, "NVichTek", QKeySequence(Qt::Key_F8));
+    NVichAll = Item(this, NVich, "NVichAll", QKeySequence(Qt::ALT | Qt::Key_F8));
+    NString->addMenu(NVich);
+    NMove = Named(new QMenu(NString), "NMove");
+    NUp = Item(this, NMove, "NUp", QKeySequence(Qt::CTRL | Qt::Key_Up));
+    NDown = Item(this, NMove, "NDown", QKeySequence(Qt::CTRL | Qt::Key_Down));
+    NString->addMenu(NMove);
+    NString->addSeparator();
+    NInc = Item(this, NString, "NInc", QKeySequence(Qt::ALT | Qt::Key_Insert));
+    NTiraj = Item(this, NString, "NTiraj");
+    NDec = Item(this, NString, "NDec", QKeySequence(Qt::ALT | Qt::Key_Delete));
+    NString->addSeparator();
+    NOff = Item(this, NString, "NOff");
+    NOn = Item(this, NString, "NOn");
+    MainMenu->addMenu(NString);
+
+    NHelp = Named(new QMenu(MainMenu), "NHelp");
+    // "Функции..." shows F8 as well, but F8 belongs to "Текущую строку", which comes first.
+    NHelpFunc = Item(this, NHelp, "NHelpFunc");
+    NHelpEdIzm = Item(this, NHelp, "NHelpEdIzm", QKeySequence(Qt::Key_F6));
+    NHelpHtml = Item(this, NHelp, "NHelpHtml", QKeySequence(Qt::Key_F1));
+    NHelp->addSeparator();
+    NHelpAbout = Item(this, NHelp, "NHelpAbout", QKeySequence(Qt::Key_F9));
+    NZulExe = Item(this, NHelp, "NZulExe");
+    MainMenu->addMenu(NHelp);
+    for (QMenu* menu : {NFile, NString, NVich, NMove, NHelp}) menu->setToolTipsVisible(false);
+    MainMenu->setGeometry(0, 0, kClientWidth, MainMenu->sizeHint().height());
+}
+
+// Every Russian text of the window.
+void TFormVirStrings::setTexts() {
+    setWindowTitle(QStringLiteral("Вычисление списков выражений"));
+    NFile->setTitle(QStringLiteral("Файл"));
+    NOpen->setText(QStringLiteral("Открыть"));
+    NSave->setText(QStringLiteral("Сохранить"));
+    NSaveAs->setText(QStringLiteral("Сохранить как..."));
+    NClose->setText(QStringLiteral("Закрыть"));
+    NErase->setText(QStringLiteral("Удалить"));
+    NOptions->setText(QStringLiteral("Настройки..."));
+    NExit->setText(QStringLiteral("Выход"));
+    NString->setTitle(QStringLiteral("Строка"));
+    NVich->setTitle(QStringLiteral("Вычислить"));
+    NVichTek->setText(QStringLiteral("Текущую строку"));
+    NVichAll->setText(QStringLiteral("Все строки"));
+    NMove->setTitle(QStringLiteral("Переместить"));
+    NUp->setText(QStringLiteral("Вверх"));
+    NDown->setText(QStringLiteral("Вниз"));
+    NInc->setText(QStringLiteral("Добавить"));
+    NTiraj->setText(QStringLiteral("Копия"));
+    NDec->setText(QStringLiteral("Удалить"));
+    NOff->setText(QStringLiteral("Отключить"));
+    NOn->setText(QStringLiteral("Подключить"));
+    NHelp->setTitle(QStringLiteral("Помощь"));
+    NHelpFunc->setText(QStringLiteral("Функции...\tF8"));
+    NHelpEdIzm->setText(QStringLiteral("Справочник..."));
+    NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
+    NHelpAbout->setText(QStringLiteral("О Программе..."));
+    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3)"));
+
+    SetHint(SpButOpen, QStringLiteral("Открыть список строк"));
+    SetHint(SpButSave, QStringLiteral("Сохранить список строк"));
+    SetHint(SpButClose, QStringLiteral("Закрыть список строк"));
+    SetHint(SpButOpt, QStringLiteral("Настройки калькулятора, константы и т.д."));
+    SetHint(SpButSelect, QStringLiteral("Вычислить текущую строку"));
+    SetHint(SpButVAll, QStringLiteral("Вычислить все"));
+    SetHint(SpButUp, QStringLiteral("Переместить строку ВВЕРХ по списку"));
+    SetHint(SpButDown, QStringLiteral("Переместить строку ВНИЗ по списку"));
+    BBtnInc->setText(QStringLiteral("Добавить"));
+    SetHint(BBtnInc, QStringLiteral("Добавить выражение в список"));
+    BBtnTiraj->setText(QStringLiteral("Копия"));
+    SetHint(BBtnTiraj, QStringLiteral("Копировать текущую строку"));
+    SetHint(BBtnDec, QStringLiteral("Удалить выражение из списка"));
+    SetHint(SpButOn, QStringLiteral("Отключить строку от вычислений"));
+    SetHint(SpButOff, QStringLiteral("Подключить строку к вычислениям"));
+    SetHint(SpButtonInsFunc, QStringLiteral("Список доступных функций"));
+    SetHint(SpButtonSprav, QStringLiteral("Справочник переводов единиц, константы"));
+    // The trailing blank tells the hint handler that this is the lists window's about button.
+    SetHint(SpeedButton1, QStringLiteral("О Программе "));
+    LabelFile->setText(QStringLiteral("Файл:"));
+    SetHint(EditNameF, QStringLiteral("Этот файл сейчас открыт!"));
+    BBtnHelp->setText(QStringLiteral("Помощь"));
+    SetHint(BBtnHelp, QStringLiteral("Показать содержание всей системы помощи (в формате HTML)"));
+    BBtnExitVichStr->setText(QStringLiteral("Закрыть"));
+    SetHint(BBtnExitVichStr, QStringLiteral("Вернуться в главное окно Калькулятора"));
+
+    // Menu items share the hint of the tool button of the same command; "Выход" has its
+    // own, which the main window's hint handler turns into the red banner.
+    SetHint(NOpen, SpButOpen->statusTip());
+    SetHint(NSave, SpButSave->statusTip());
+    SetHint(NClose, SpButClose->statusTip());
+    SetHint(NOptions, SpButOpt->statusTip());
+    SetHint(NExit, QStringLiteral("Вернуться в главное окно Калькулятора"));
+    SetHint(NVichTek, SpButSelect->statusTip());
+    SetHint(NVichAll, SpButVAll->statusTip());
+    SetHint(NUp, SpButUp->statusTip());
+    SetHint(NDown, SpButDown->statusTip());
+    SetHint(NInc, BBtnInc->statusTip());
+    SetHint(NTiraj, BBtnTiraj->statusTip());
+    SetHint(NDec, BBtnDec->statusTip());
+    SetHint(NOff, SpButOn->statusTip());
+    SetHint(NOn, SpButOff->statusTip());
+    SetHint(NHelpFunc, SpButtonInsFunc->statusTip());
+    SetHint(NHelpEdIzm, SpButtonSprav->statusTip());
+    SetHint(NHelpHtml, BBtnHelp->statusTip());
+    SetHint(NHelpAbout, SpeedButton1->statusTip());
+    SetHint(NZulExe, SpeedButton1->statusTip());
+}
+
+void TFormVirStrings::setFonts() {
+    for (QWidget* w : {static_cast<QWidget*>(BBtnInc), static_cast<QWidget*>(BBtnTiraj),
+                       static_cast<QWidget*>(BBtnDec), static_cast<QWidget*>(BBtnHelp),
+                       static_cast<QWidget*>(BBtnExitVichStr), static_cast<QWidget*>(PanCloseWin),
+                       static_cast<QWidget*>(ProgBarV)})
+        w->setFont(TimesBold(15));
+    StrGridVir->setFont(TimesBold(15));
+    for (QWidget* w : {static_cast<QWidget*>(LabelFile), static_cast<QWidget*>(EditNameF),
+                       static_cast<QWidget*>(PanIzmSohr)})
+        w->setFont(TimesBold(14));
+}
+
+void TFormVirStrings::createConnections() {
+    auto bind = [this](QAction* action, void (TFormVirStrings::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    };
+    auto bindButton = [this](QAbstractButton* button, void (TFormVirStrings::*command)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, command] { (this->*command)(); });
+    };
+    bind(NOpen, &TFormVirStrings::VirOpenClick);
+    bind(NSave, &TFormVirStrings::VirSaveClick);
+    bind(NSaveAs, &TFormVirStrings::VirSaveAsClick);
+    bind(NClose, &TFormVirStrings::VirCloseClick);
+    bind(NErase, &TFormVirStrings::VirEraseClick);
+    bind(NOptions, &TFormVirStrings::SpButOptClick);
+    connect(NExit, &QAction::triggered, this, [this] { reject(); });
+    bind(NVichTek, &TFormVirStrings::VichTekStrClick);
+    bind(NVichAll, &TFormVirStrings::VichAllClick);
+    bind(NUp, &TFormVirStrings::SpButUpClick);
+    bind(NDown, &TFormVirStrings::SpButDownClick);
+    bind(NInc, &TFormVirStrings::BBtnIncClick);
+    bind(NTiraj, &TFormVirStrings::BBtnTirajClick);
+    bind(NDec, &TFormVirStrings::BBtnDecClick);
+    bind(NOff, &TFormVirStrings::SpButOnClick);
+    bind(NOn, &TFormVirStrings::SpButOffClick);
+    bind(NHelpFunc, &TFormVirStrings::NHelpFuncClick);
+    bind(NHelpEdIzm, &TFormVirStrings::NHelpEdIzmClick);
+    bind(NHelpHtml, &TFormVirStrings::BBtnHelpClick);
+    bind(NHelpAbout, &TFormVirStrings::NHelpAboutClick);
+    bind(NZulExe, &TFormVirStrings::NHelpAboutClick);
+
+    bindButton(SpButOpen, &TFormVirStrings::VirOpenClick);
+    bindButton(SpButSave, &TFormVirStrings::VirSaveClick);
+    bindButton(SpButClose, &TFormVirStrings::VirCloseClick);
+    bindButton(SpButOpt, &TFormVirStrings::SpButOptClick);
+    bindButton(SpButSelect, &TFormVirStrings::VichTekStrClick);
+    bindButton(SpButVAll, &TFormVirStrings::VichAllClick);
+    bindButton(SpButUp, &TFormVirStrings::SpButUpClick);
+    bindButton(SpButDown, &TFormVirStrings::SpButDownClick);
+    bindButton(BBtnInc, &TFormVirStrings::BBtnIncClick);
+    bindButton(BBtnTiraj, &TFormVirStrings::BBtnTirajClick);
+    bindButton(BBtnDec, &TFormVirStrings::BBtnDecClick);
+    bindButton(SpButOn, &TFormVirStrings::SpButOnClick);
+    bindButton(SpButOff, &TFormVirStrings::SpButOffClick);
+    bindButton(SpButtonInsFunc, &TFormVirStrings::NHelpFuncClick);
+    bindButton(SpButtonSprav, &TFormVirStrings::NHelpEdIzmClick);
+    bindButton(SpeedButton1, &TFormVirStrings::NHelpAboutClick);
+    bindButton(BBtnHelp, &TFormVirStrings::BBtnHelpClick);
+    connect(BBtnExitVichStr, &QPushButton::clicked, this, [this] { reject(); });
+
+    connect(StrGridVir, &StringGrid::cellSelected, this,
+            [this](int row, int column) { StrGridVirSelectCell(row, column); });
+    connect(StrGridVir, &StringGrid::cellEdited, this, [this] {
+        ShowCurrentLine();
+        ShowFileState();
+    });
+    connect(StrGridVir, &StringGrid::columnResized, this, [this](int column, int width) {
+        if (column >= 0 && column < kListColumnCount) list_.ColumnWidths()[static_cast<std::size_t>(column)] = width;
+    });
+}
+
+}  // namespace zul

@@ -1,0 +1,205 @@
+// TFormVirStrings: the handlers. Each one hands its command to the list model or its file
+// commands and shows the list as they left it.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/Calculator.h"
+#include "app/MainWindowRules.h"
+#include "app/Platform.h"
+#include "app/window/Panels.h"
+#include "eval/Extended.h"
+#include "lists/window/UVichStr.h"
+#include "memory/window/StringGrid.h"
+#include "reference/window/UAboutC.h"
+#include "reference/window/UEdIzm.h"
+#include "reference/window/UFunc.h"
+
+namespace zul {
+
+namespace {
+
+// How often a long "Вычислить все" lets the window repaint.
+constexpr int kRepaintIntervalMs = 50;
+
+QString ToQ(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+bool TFormVirStrings::RunGuarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const ArithmeticFault& fault) {
+        platform_.ShowMessage(MessageKind::Error, fault.what(), MessageButtons::Ok);
+        return false;
+    }
+}
+
+void TFormVirStrings::RunListCommand(const std::function<void()>& command) {
+    if (computing_) return;
+    StrGridVir->CommitEdit();
+    command();
+    ShowList();
+}
+
+void TFormVirStrings::ShowList() {
+    StrGridVir->Reload();
+    StrGridVir->SetColumnWidths(list_.ColumnWidths());
+    // The view follows the model's current cell; the captions follow the model, which
+    // keeps their base texts until a cell is selected.
+    StrGridVir->SetCurrentCell(list_.CurrentRow(), list_.CurrentColumn(), false);
+    ShowCurrentLine();
+    ShowFileState();
+}
+
+void TFormVirStrings::ShowCurrentLine() {
+    BBtnDec->setText(ToQ(list_.DeleteButtonCaption()));
+    BBtnDec->setEnabled(list_.DeleteEnabled());
+    StrGridVir->SetHeader(kColumnExpression, ToQ(list_.ExpressionHeader()));
+    const bool off = list_.CurrentLineOff();
+    SpButOn->setVisible(!off);
+    SpButOff->setVisible(off);
+}
+
+void TFormVirStrings::ShowFileState() {
+    PanIzmSohr->setText(ToQ(std::string(IndicatorText(list_.Indicator()))));
+    const bool fileOpen = list_.FileOpen();
+    EditNameF->setText(ToQ(list_.Path()));
+    EditNameF->setCursorPosition(0);
+    EditNameF->setVisible(fileOpen);
+    // SetListMenuState; the tool buttons stay as they are.
+    NOpen->setEnabled(!fileOpen);
+    NSave->setEnabled(true);
+    NClose->setEnabled(fileOpen);
+    NErase->setEnabled(fileOpen);
+}
+
+void TFormVirStrings::StrGridVirSelectCell(int row, int column) {
+    list_.SelectCell(row, column);
+    ShowCurrentLine();
+}
+
+void TFormVirStrings::VirOpenClick() {
+    RunListCommand([this] { files_.VirOpenClick(); });
+}
+void TFormVirStrings::VirSaveClick() {
+    RunListCommand([this] { files_.VirSaveClick(); });
+}
+void TFormVirStrings::VirSaveAsClick() {
+    RunListCommand([this] { files_.VirSaveAsClick(); });
+}
+void TFormVirStrings::VirCloseClick() {
+    RunListCommand([this] { files_.VirCloseClick(); });
+}
+void TFormVirStrings::VirEraseClick() {
+    RunListCommand([this] { files_.VirEraseClick(); });
+}
+
+void TFormVirStrings::VichTekStrClick() {
+    RunListCommand([this] {
+        const EvalContext context = calc_.settings.MakeEvalContext();
+        RunGuarded([&] { list_.ComputeCurrentLine(platform_, context); });
+    });
+}
+
+void TFormVirStrings::VichAllClick() {
+    RunListCommand([this] {
+        computing_ = true;
+        QElapsedTimer sinceRepaint;
+        sinceRepaint.start();
+        ListProgress progress;
+        progress.show = [this](int maximum) {
+            PanCloseWin->hide();
+            ProgBarV->setRange(0, maximum);
+            ProgBarV->setValue(0);
+            ProgBarV->show();
+        };
+        // A long list must not freeze the window: it repaints now and then while the
+        // keyboard and the mouse wait until the pass has ended.
+        progress.step = [this, &sinceRepaint](int position) {
+            if (sinceRepaint.elapsed() < kRepaintIntervalMs) return;
+            ProgBarV->setValue(position);
+            StrGridVir->SetCurrentCell(position, list_.CurrentColumn(), false);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceRepaint.restart();
+        };
+        progress.hide = [this] { ProgBarV->hide(); };
+        const EvalContext context = calc_.settings.MakeEvalContext();
+        platform_.SetBusyCursor(true);
+        RunGuarded([&] { list_.ComputeAll(context, progress); });
+        platform_.SetBusyCursor(false);
+        computing_ = false;
+    });
+}
+
+void TFormVirStrings::SpButUpClick() {
+    RunListCommand([this] { list_.MoveUp(); });
+}
+void TFormVirStrings::SpButDownClick() {
+    RunListCommand([this] { list_.MoveDown(); });
+}
+void TFormVirStrings::BBtnIncClick() {
+    RunListCommand([this] { list_.InsertLine(); });
+}
+void TFormVirStrings::BBtnTirajClick() {
+    RunListCommand([this] { list_.CopyLine(); });
+}
+void TFormVirStrings::BBtnDecClick() {
+    RunListCommand([this] { list_.DeleteLine(platform_); });
+}
+void TFormVirStrings::SpButOnClick() {
+    RunListCommand([this] { list_.SwitchOff(); });
+}
+void TFormVirStrings::SpButOffClick() {
+    RunListCommand([this] { list_.SwitchOn(); });
+}
+
+void TFormVirStrings::reject() {
+    if (computing_) return;
+    StrGridVir->CommitEdit();
+    const bool closes = files_.FormCloseQuery();
+    ShowList();
+    if (closes) QDialog::reject();
+}
+
+void TFormVirStrings::SpButOptClick() {
+    if (computing_) return;
+    StrGridVir->CommitEdit();
+    if (options_) {
+        options_();
+        return;
+    }
+    QWidget* owner = parentWidget();
+    auto* window = owner != nullptr ? owner->findChild<QDialog*>(QStringLiteral("FormOptions")) : nullptr;
+    if (window != nullptr) runModal_(window);
+}
+
+void TFormVirStrings::NHelpFuncClick() {
+    TFormFunc window(this);
+    runModal_(&window);
+}
+
+void TFormVirStrings::NHelpEdIzmClick() {
+    TFormEdIzm window(calc_.main.unitReferencePosition, this);
+    runModal_(&window);
+}
+
+void TFormVirStrings::NHelpAboutClick() {
+    TFormAbout window(this);
+    runModal_(&window);
+}
+
+void TFormVirStrings::BBtnHelpClick() {
+    const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
+    if (help) platform_.OpenWithDesktop(*help);
+}
+
+}  // namespace zul

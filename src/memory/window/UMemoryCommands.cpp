@@ -1,0 +1,101 @@
+// TFormMem: the handlers. Each one hands the command to MemoryCommands and shows the table
+// as the core left it.
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+
+#include "app/Calculator.h"
+#include "app/MainWindowRules.h"
+#include "app/Platform.h"
+#include "app/window/Panels.h"
+#include "memory/MemoryCommands.h"
+#include "memory/window/StringGrid.h"
+#include "memory/window/UMemory.h"
+#include "reference/window/UAboutC.h"
+
+namespace zul {
+
+void TFormMem::RefreshFromTable() {
+    const MemoryTable& table = calc_.memory;
+    const auto& widths = table.ColumnWidths();
+    StrGridChisl->SetColumnWidths(widths);
+    ComBoxKakVst->setCurrentIndex(static_cast<int>(table.InsertMode()));
+    ShowTable();
+}
+
+void TFormMem::ShowTable() {
+    const MemoryTable& table = calc_.memory;
+    StrGridChisl->Reload();
+    StrGridChisl->SetCurrentCell(table.SelectedRow(), table.SelectedColumn());
+    BBtnDec->setEnabled(table.DeleteEnabled());
+}
+
+void TFormMem::StrGridChislSelectCell(int row, int column) {
+    const MemoryCellSelection shown = commands_->StrGridChislSelectCell(column, row);
+    PanWhat->setText(QString::fromStdString(shown.caption));
+    BBtnAddCalc->setEnabled(shown.insertEnabled);
+}
+
+void TFormMem::BBtnIncClick() {
+    StrGridChisl->CommitEdit();
+    commands_->BBtnIncClick();
+    ShowTable();
+}
+
+void TFormMem::BBtnDecClick() {
+    StrGridChisl->CommitEdit();
+    commands_->BBtnDecClick();
+    ShowTable();
+}
+
+void TFormMem::SpButUpClick() {
+    StrGridChisl->CommitEdit();
+    commands_->SpButUpClick();
+    ShowTable();
+}
+
+void TFormMem::SpButDownClick() {
+    StrGridChisl->CommitEdit();
+    commands_->SpButDownClick();
+    ShowTable();
+}
+
+void TFormMem::SpButClearClick() {
+    StrGridChisl->CommitEdit();
+    commands_->SpButClearClick();
+    ShowTable();
+}
+
+QComboBox* TFormMem::inputLine() const {
+    if (inputLine_ != nullptr) return inputLine_;
+    QWidget* main = parentWidget();
+    return main != nullptr ? main->findChild<QComboBox*>(QStringLiteral("CBoxMainStr")) : nullptr;
+}
+
+void TFormMem::BBtnAddCalcClick() {
+    StrGridChisl->CommitEdit();
+    QComboBox* line = inputLine();
+    const std::string current = line != nullptr ? line->currentText().toStdString() : std::string();
+    const std::optional<std::string> text = commands_->BBtnAddCalcClick(current);
+    if (text && line != nullptr) line->setEditText(QString::fromStdString(*text));
+}
+
+void TFormMem::BBtnExitMemClick() { reject(); }
+
+void TFormMem::reject() {
+    StrGridChisl->CommitEdit();
+    commands_->BBtnExitMemClick();
+    QDialog::reject();
+}
+
+void TFormMem::SpButAboutMemClick() {
+    TFormAbout about(this);
+    runModal_(&about);
+}
+
+void TFormMem::BBtnHelpClick() {
+    const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
+    if (help) platform_.OpenWithDesktop(*help);
+}
+
+}  // namespace zul
