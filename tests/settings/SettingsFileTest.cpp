@@ -106,16 +106,16 @@ TEST(SettingsFile, CountOfStoredStrings) {
         TempFolder dir;
         ScriptedPlatform platform;
         Calculator calc;
-        for (int i = 0; i < c.historyItems; ++i) calc.main.history.InsertNewest("h" + std::to_string(i));
+        for (int i = 0; i < c.historyItems; ++i) calc.main.history.InsertNewest(std::to_string(i) + "h");
         for (int i = 1; i <= c.memoryRows; ++i)
-            calc.memory.AddOrUpdateLine(0, "m" + std::to_string(i) + "//!1//!");
+            calc.memory.AddOrUpdateLine(0, std::to_string(i) + "m//!1//!");
         calc.settings.SetTrackBarPosition(c.trackBar);
         calc.main.settingsFile.currentFile = dir.File("n.ini");
         ASSERT_TRUE(WriteSettingsFile(calc, platform));
         EXPECT_EQ(CountStoredStrings(dir.File("n.ini")), c.count);
-        EXPECT_EQ(
-            ReadIniString(dir.File("n.ini"), "UserStrings", "str-" + std::to_string(c.count + 1), "none"),
-            "none");
+        EXPECT_EQ(ReadIniString(dir.File("n.ini"), "UserStrings",
+                                std::string("str-").append(std::to_string(c.count + 1)), "none"),
+                  "none");
     }
 }
 
