@@ -83,7 +83,10 @@ void MemoryCommands::StrGridChislSetEditText(int column, int row, std::string_vi
 }
 
 void MemoryCommands::ComBoxKakVstChange(int itemIndex) {
-    table_.SetInsertMode(static_cast<MemoryInsertMode>(std::clamp(itemIndex, 0, 2)));
+    const auto mode = static_cast<MemoryInsertMode>(std::clamp(itemIndex, 0, 2));
+    // The settings file stores the insert mode, so a new one is an unsaved change.
+    if (mode != table_.InsertMode()) settingsFile_.MarkModifiedIfInUse();
+    table_.SetInsertMode(mode);
 }
 
 void MemoryCommands::BBtnExitMemClick() { history_.Replace(table_.Expressions()); }

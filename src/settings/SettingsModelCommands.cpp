@@ -30,7 +30,12 @@ void SettingsCommands::TrBarNVirChange(int position) {
 
 void SettingsCommands::MarkModifiedByClick() { c_.main.settingsFile.modified = true; }
 
-void SettingsCommands::SetAngleUnit(AngleUnit unit) { c_.settings.angleUnit = unit; }
+void SettingsCommands::SetAngleUnit(AngleUnit unit) {
+    // The settings file stores the angle unit: a change that did not mark the configuration
+    // would be lost to "Сохранить", which writes only modified configurations.
+    if (c_.settings.angleUnit != unit) c_.main.settingsFile.modified = true;
+    c_.settings.angleUnit = unit;
+}
 void SettingsCommands::SetEscExit(bool on) { c_.settings.escExit = on; }
 void SettingsCommands::SetAskExit(bool on) { c_.settings.askExit = on; }
 

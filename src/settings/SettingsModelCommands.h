@@ -32,7 +32,8 @@ public:
     void TrBarNVirChange(int position);
     // Clicks on the grid, the group box GrBoxUgls and the panel PanExit themselves.
     void MarkModifiedByClick();
-    // The radio buttons and exit check boxes do not mark the configuration as modified.
+    // A new angle unit marks the configuration as modified (the settings file stores it);
+    // the exit check boxes do not (the program INI holds them, written at exit).
     void SetAngleUnit(AngleUnit unit);
     void SetEscExit(bool on);
     void SetAskExit(bool on);

@@ -109,6 +109,7 @@ TEST(MemoryCommands, ModifiedOnlyWhileASettingsFileIsInUse) {
         {"move down", [](MemoryCommands& m) { m.SpButDownClick(); }},
         {"cell edit", [](MemoryCommands& m) { m.StrGridChislSetEditText(3, 1, "note"); }},
         {"insert", [](MemoryCommands& m) { m.BBtnAddCalcClick("1"); }},
+        {"insert mode", [](MemoryCommands& m) { m.ComBoxKakVstChange(1); }},
     };
     for (const auto& c : cases) {
         for (bool inUse : {false, true}) {

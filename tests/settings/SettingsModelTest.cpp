@@ -200,7 +200,8 @@ TEST(SettingsCommands, EditsMarkTheConfigurationModified) {
         {"grid cell", [](SettingsCommands& s) { s.StrGridConstSetEditText(1, 4, "a"); }, true},
         {"track bar", [](SettingsCommands& s) { s.TrBarNVirChange(20); }, true},
         {"group box click", [](SettingsCommands& s) { s.MarkModifiedByClick(); }, true},
-        {"radio button", [](SettingsCommands& s) { s.SetAngleUnit(AngleUnit::Degrees); }, false},
+        {"another angle unit", [](SettingsCommands& s) { s.SetAngleUnit(AngleUnit::Degrees); }, true},
+        {"the same angle unit", [](SettingsCommands& s) { s.SetAngleUnit(AngleUnit::Radians); }, false},
         {"exit check boxes",
          [](SettingsCommands& s) {
              s.SetEscExit(true);
