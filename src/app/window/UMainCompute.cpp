@@ -139,12 +139,14 @@ bool TFormFace::FormKeyPress(QKeyEvent* event) {
     return false;
 }
 
-// Ctrl with a digit of the main keyboard, and no other modifier, appends a memory result.
+// Ctrl with a digit of the main keyboard, and no other modifier, appends a memory result;
+// with Shift or Alt as well the keys do nothing at all.
 bool TFormFace::FormKeyDown(QKeyEvent* event) {
-    const bool onlyControl = event->modifiers() == Qt::ControlModifier;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
     const int key = event->key();
-    if (!onlyControl || key < Qt::Key_0 || key > Qt::Key_9) return false;
-    AppendMemoryResult(key - Qt::Key_0);
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier);
+    if (!digit || !(modifiers & Qt::ControlModifier)) return false;
+    if (modifiers == Qt::ControlModifier) AppendMemoryResult(key - Qt::Key_0);
     return true;
 }
 

@@ -98,9 +98,10 @@ void TFormOptions::createWidgets() {
     for (int i = 0; i + 1 < kConstantFieldCount; ++i) setTabOrder(fields_[static_cast<std::size_t>(i)].edit, fields_[static_cast<std::size_t>(i) + 1].edit);
 
     PanelConst = Named(new CaptionPanel(this), "PanelConst");
-    PanelConst->setGeometry(330, 4, 266, 22);
+    PanelConst->setGeometry(330, 4, 266, 36);
+    PanelConst->setWordWrap(true);
     StrGridConst = Named(new QTableWidget(this), "StrGridConst");
-    StrGridConst->setGeometry(330, 28, 266, 150);
+    StrGridConst->setGeometry(330, 42, 266, 136);
     StrGridConst->setColumnCount(3);
     StrGridConst->horizontalHeader()->hide();
     StrGridConst->verticalHeader()->hide();

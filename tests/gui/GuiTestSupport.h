@@ -1,0 +1,55 @@
+// What the window tests share: the QApplication, a start directory of their own, the
+// calculator with a scripted platform and the six lasting windows.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Calculator.h"
+#include "app/ScriptedPlatform.h"
+#include "app/window/StartUp.h"
+#include "app/window/UMain.h"
+
+namespace zul::test {
+
+// A calculator started in an empty temporary folder, with every lasting window created in
+// order. Secondary windows are never shown: the main window's modal runner records them.
+class GuiFixture {
+public:
+    GuiFixture();
+    ~GuiFixture();
+
+    // Creates the calculator and the windows; called by the constructor unless a test has
+    // to prepare the start directory first (then construct with `false`).
+    explicit GuiFixture(bool start);
+    void Start();
+
+    std::string Path(const QString& name) const;  // inside the start directory
+    void WriteFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& name) const;
+
+    TFormFace& face() { return *windows->face; }
+    QString InputText();
+    void SetInputText(const QString& text);
+    void Compute(const QString& text);  // types the text into the input line and presses Enter
+    void SelectNode(const QString& nodeText);
+    // Shows the main window and makes it active, so that shortcuts and focus work.
+    void ShowFace();
+
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<Calculator> calculator;
+    std::unique_ptr<ZulWindows> windows;
+    std::vector<QString> opened;  // object names of the windows the main window showed
+};
+
+// A JPEG file of a single colour, written with libjpeg.
+QByteArray MakeJpeg(int width, int height, unsigned char red, unsigned char green, unsigned char blue);
+
+std::string ToStd(const QString& text);
+
+}  // namespace zul::test

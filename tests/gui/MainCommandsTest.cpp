@@ -1,0 +1,332 @@
+// The main window's commands: the windows its keys and menus open, the settings file
+// commands through scripted dialogs, help, the exit with its question and program INI,
+// Esc, the hint banner and the auto-load at the first activation.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include "GuiTestSupport.h"
+#include "app/window/Panels.h"
+#include "settings/window/UOpt.h"
+
+namespace zul::test {
+namespace {
+
+struct OpenCase {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* window;  // objectName of the window shown
+};
+
+const OpenCase kKeys[] = {
+    {Qt::Key_F4, Qt::NoModifier, "FormOptions"},
+    {Qt::Key_F5, Qt::NoModifier, "FormMem"},
+    {Qt::Key_F7, Qt::NoModifier, "FormVirStrings"},
+    {Qt::Key_F8, Qt::NoModifier, "FormFunc"},
+    {Qt::Key_F6, Qt::NoModifier, "FormEdIzm"},
+    {Qt::Key_F9, Qt::NoModifier, "FormAbout"},
+};
+
+TEST(MainCommands, FunctionKeysOpenTheirWindows) {
+    GuiFixture f;
+    f.ShowFace();
+    for (const OpenCase& c : kKeys) {
+        SCOPED_TRACE(c.window);
+        f.opened.clear();
+        QTest::keyClick(f.face().CBoxMainStr->lineEdit(), c.key, c.modifiers);
+        ASSERT_EQ(f.opened.size(), 1u);
+        EXPECT_EQ(f.opened[0], QString::fromUtf8(c.window));
+    }
+}
+
+TEST(MainCommands, MenuItemsAndToolButtonsOpenTheirWindows) {
+    GuiFixture f;
+    struct Case {
+        std::function<void()> run;
+        const char* window;
+    };
+    TFormFace& w = f.face();
+    const Case cases[] = {
+        {[&] { w.NNastrOptions->trigger(); }, "FormOptions"},
+        {[&] { w.NMemory->trigger(); }, "FormMem"},
+        {[&] { w.NVichStrings->trigger(); }, "FormVirStrings"},
+        {[&] { w.NHelpFunc->trigger(); }, "FormFunc"},
+        {[&] { w.NHelpEdIzm->trigger(); }, "FormEdIzm"},
+        {[&] { w.NHelpAbout->trigger(); }, "FormAbout"},
+        {[&] { w.NZulExe->trigger(); }, "FormAbout"},
+        {[&] { w.SpButOpt->click(); }, "FormOptions"},
+        {[&] { w.SpButSList->click(); }, "FormVirStrings"},
+        {[&] { w.SpButtonMem->click(); }, "FormMem"},
+        {[&] { w.SpButtonSprav->click(); }, "FormEdIzm"},
+        {[&] { w.SpButtonInsFunc->click(); }, "FormFunc"},
+        {[&] { w.SpeedButton1->click(); }, "FormAbout"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        f.opened.clear();
+        c.run();
+        ASSERT_EQ(f.opened.size(), 1u);
+        EXPECT_EQ(f.opened[0], QString::fromUtf8(c.window));
+    }
+}
+
+TEST(MainCommands, MenuShortcutsAsTheSystemGivesThem) {
+    GuiFixture f;
+    struct Case {
+        QAction* action;
+        const char* shortcut;
+    };
+    TFormFace& w = f.face();
+    const Case cases[] = {
+        {w.NFileLoad, "F3"},      {w.NFileSave, "F2"},     {w.NFileSaveAs, "Alt+F2"}, {w.NFileClose, "Alt+F3"},
+        {w.NNastrOptions, "F4"},  {w.NMemory, "F5"},       {w.NVichStrings, "F7"},    {w.NFileExit, "Alt+X"},
+        {w.NHelpFunc, "F8"},      {w.NHelpEdIzm, "F6"},    {w.NHelpHtml, "F1"},       {w.NHelpAbout, "F9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shortcut);
+        EXPECT_EQ(c.action->shortcut().toString(), QString::fromLatin1(c.shortcut));
+    }
+}
+
+TEST(MainCommands, SaveAsSaveOpenAndCloseThroughScriptedDialogs) {
+    GuiFixture f;
+    f.Compute(QStringLiteral("2+3"));
+    const std::string first = f.Path(QStringLiteral("first.ini"));
+    f.platform.QueueFile(first);
+    f.face().NFileSaveAsClick();
+    ASSERT_EQ(f.platform.fileDialogs().size(), 1u);
+    EXPECT_EQ(f.platform.fileDialogs()[0].request.title, "Сохранить настройки Калькулятора");
+    EXPECT_EQ(f.platform.fileDialogs()[0].request.defaultExtension, "ini");
+    EXPECT_TRUE(f.ReadFile(QStringLiteral("first.ini")).contains("str-1=2+3//!5//!"));
+    EXPECT_EQ(f.calculator->main.settingsFile.currentFile, first);
+
+    f.platform.ClearRecords();
+    f.face().NFileSaveClick();  // nothing changed since
+    ASSERT_EQ(f.platform.MessageTexts().size(), 1u);
+    EXPECT_NE(f.platform.MessageTexts()[0].find("уже сохранена"), std::string::npos);
+
+    f.Compute(QStringLiteral("7*6"));
+    f.face().NFileSaveClick();
+    EXPECT_TRUE(f.ReadFile(QStringLiteral("first.ini")).contains("str-2=7*6//!42//!"));
+
+    // Open it again with "Заменить": the history becomes the file's strings.
+    f.platform.ClearRecords();
+    f.platform.QueueFile(first);
+    f.platform.QueueContinue(kAnswerReplace);
+    f.face().NFileLoadClick();
+    ASSERT_EQ(f.platform.questions().size(), 1u);
+    EXPECT_EQ(f.platform.questions()[0].kind, QuestionKind::History);
+    EXPECT_EQ(f.face().CBoxMainStr->count(), 2);
+
+    // Close with "По умолчанию": history and memory emptied, the information box shown.
+    f.platform.ClearRecords();
+    f.platform.QueueContinue(kAnswerDefaults);
+    f.face().NFileCloseClick();
+    EXPECT_EQ(f.face().CBoxMainStr->count(), 0);
+    EXPECT_TRUE(f.calculator->main.settingsFile.currentFile.empty());
+    ASSERT_FALSE(f.platform.MessageTexts().empty());
+    EXPECT_NE(f.platform.MessageTexts().back().find("по умолчанию"), std::string::npos);
+}
+
+TEST(MainCommands, OpenRestoresTheStoredNodeInTheTree) {
+    GuiFixture f;
+    f.SelectNode(QStringLiteral("Скорость жидкости"));
+    const std::string file = f.Path(QStringLiteral("node.ini"));
+    f.platform.QueueFile(file);
+    f.face().NFileSaveAsClick();
+    f.SelectNode(QStringLiteral("Гидравлика"));
+    f.platform.QueueFile(file);
+    f.face().NFileLoadClick();
+    ASSERT_NE(f.face().TViewTip->currentItem(), nullptr);
+    EXPECT_EQ(f.face().TViewTip->currentItem()->text(0), QStringLiteral("Скорость жидкости"));
+    EXPECT_EQ(f.face().PanelPodsk->text(), QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
+    EXPECT_TRUE(f.face().SpButtonIncFunc->isEnabled());
+}
+
+TEST(MainCommands, OpenOfAForeignFileKeepsEverything) {
+    GuiFixture f;
+    f.Compute(QStringLiteral("2+3"));
+    f.WriteFile(QStringLiteral("foreign.ini"), "[Program]\r\nName=Other\r\n[General]\r\nCurrentType=26\r\n");
+    f.platform.QueueFile(f.Path(QStringLiteral("foreign.ini")));
+    f.face().NFileLoadClick();
+    ASSERT_EQ(f.platform.messages().size(), 1u);
+    EXPECT_EQ(f.platform.messages()[0].kind, MessageKind::Error);
+    EXPECT_EQ(f.face().CBoxMainStr->count(), 1);
+    EXPECT_TRUE(f.calculator->main.settingsFile.currentFile.empty());
+    EXPECT_EQ(f.ReadFile(QStringLiteral("foreign.ini")), QByteArray("[Program]\r\nName=Other\r\n[General]\r\nCurrentType=26\r\n"));
+}
+
+struct ExitCase {
+    const char* name;
+    bool askExit;
+    MessageResult answer;
+    bool closes;
+};
+
+const ExitCase kExits[] = {
+    {"no question", false, MessageResult::Ok, true},
+    {"question answered yes", true, MessageResult::Yes, true},
+    {"question answered no", true, MessageResult::No, false},
+    {"question closed", true, MessageResult::Closed, false},
+};
+
+TEST(MainExit, QuestionAndProgramIni) {
+    for (const ExitCase& c : kExits) {
+        SCOPED_TRACE(c.name);
+        GuiFixture f;
+        f.ShowFace();
+        f.calculator->settings.askExit = c.askExit;
+        f.calculator->settings.angleUnit = AngleUnit::Degrees;
+        if (c.askExit) f.platform.QueueMessageResult(c.answer);
+        f.face().NFileExit->trigger();
+        EXPECT_EQ(f.face().isVisible(), !c.closes);
+        const QByteArray ini = f.ReadFile(QStringLiteral("Zul.ini"));
+        if (c.closes) {
+            EXPECT_TRUE(ini.contains("Name=ZUL (ver 1.4)"));
+            EXPECT_TRUE(ini.contains("Radian=1"));
+        } else {
+            EXPECT_TRUE(ini.isEmpty());
+        }
+        if (c.askExit) {
+            ASSERT_FALSE(f.platform.MessageTexts().empty());
+            EXPECT_EQ(f.platform.MessageTexts()[0], "Закрыть программу ЗУЛ?");
+        }
+    }
+}
+
+TEST(MainExit, EscClosesOnlyWhenTheSettingsSaySo) {
+    for (bool escExit : {false, true}) {
+        SCOPED_TRACE(escExit);
+        GuiFixture f;
+        f.ShowFace();
+        f.calculator->settings.escExit = escExit;
+        QTest::keyClick(f.face().CBoxMainStr->lineEdit(), Qt::Key_Escape);
+        EXPECT_EQ(f.face().isVisible(), !escExit);
+    }
+}
+
+TEST(MainStart, ProgramIniGivesTheStartValues) {
+    struct Case {
+        const char* name;
+        const char* ini;  // "" for no file
+        bool escExit;
+        AngleUnit unit;
+    };
+    const Case cases[] = {
+        {"missing", "", false, AngleUnit::Radians},
+        {"foreign", "[Program]\r\nName=Something\r\n[General]\r\nEscExit=1\r\nRadian=2\r\n", false, AngleUnit::Radians},
+        {"ours", "[Program]\r\nName=ZUL (ver 1.4)\r\n[General]\r\nEscExit=1\r\nRadian=2\r\n", true, AngleUnit::Grads},
+        {"binary junk", "\x01\x02\xff\xfe[[[=\r\n", false, AngleUnit::Radians},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GuiFixture f(false);
+        if (*c.ini) f.WriteFile(QStringLiteral("Zul.ini"), c.ini);
+        f.Start();
+        auto& options = *f.windows->options;
+        options.RefreshFromModel();
+        EXPECT_EQ(options.ChBoxEscExit->isChecked(), c.escExit);
+        EXPECT_EQ(options.RButtonGrad->isChecked(), c.unit == AngleUnit::Grads);
+        EXPECT_EQ(options.RButtonRad->isChecked(), c.unit == AngleUnit::Radians);
+    }
+}
+
+TEST(MainStart, AutoLoadAtTheFirstActivationOnly) {
+    GuiFixture f(false);
+    f.WriteFile(QStringLiteral("auto.ini"),
+                "[Program]\r\nName=ZUL (ver 1.4)\r\n[UserStrings]\r\nCountStrings=1\r\nstr-1=1+1//!2//!\r\n");
+    const QByteArray ini = "[Program]\r\nName=ZUL (ver 1.4)\r\n[AutoLoad]\r\nTrue=1\r\nFileName=" +
+                           QByteArray::fromStdString(f.Path(QStringLiteral("auto.ini"))) + "\r\n";
+    f.WriteFile(QStringLiteral("Zul.ini"), ini);
+    f.Start();
+    f.face().FormActivate();
+    f.face().FormActivate();  // later activations load nothing
+    EXPECT_EQ(f.face().CBoxMainStr->count(), 1);
+    EXPECT_EQ(f.calculator->main.settingsFile.currentFile, f.Path(QStringLiteral("auto.ini")));
+    f.windows->options->RefreshFromModel();  // as its next showing does
+    EXPECT_EQ(f.windows->options->StrGridConst->item(0, 0)->text(), QStringLiteral("auto.ini"));
+}
+
+TEST(MainHelp, OpensZulHtmThenZulHtml) {
+    struct Case {
+        std::vector<const char*> files;
+        const char* opened;  // "" for nothing
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{"Zul.html"}, "Zul.html"},
+        {{"Zul.htm", "Zul.html"}, "Zul.htm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.opened);
+        GuiFixture f(false);
+        for (const char* name : c.files) f.WriteFile(QString::fromUtf8(name), "<html></html>");
+        f.Start();
+        f.face().BBtnHelpClick();
+        if (*c.opened) {
+            ASSERT_EQ(f.platform.openedWithDesktop().size(), 1u);
+            EXPECT_EQ(f.platform.openedWithDesktop()[0], f.Path(QString::fromUtf8(c.opened)));
+        } else {
+            EXPECT_TRUE(f.platform.openedWithDesktop().empty());
+        }
+    }
+}
+
+// The hint handler runs for every status tip of the application: menu items that are
+// pointed at and controls alike.
+TEST(MainHints, BannerFollowsTheCurrentHint) {
+    GuiFixture f;
+    TFormFace& w = f.face();
+    struct Case {
+        std::function<void()> point;
+        bool visible;
+        const char* caption;
+        QColor background;
+    };
+    const Case cases[] = {
+        {[&] { w.NFileExit->showStatusText(w.MenuCalc); }, true, "Закрыть программу", Red()},
+        {[&] { w.BBtnVichisl->setFocus(); QStatusTipEvent tip(w.BBtnVichisl->statusTip()); QApplication::sendEvent(w.BBtnVichisl, &tip); },
+         false, "", QColor()},
+        {[&] { w.NHelpAbout->showStatusText(w.MenuCalc); }, true, "Краткие сведения о Программе ЗУЛ", Yellow()},
+        {[&] { QStatusTipEvent tip{QString()}; QApplication::sendEvent(w.MenuCalc, &tip); }, false, "", QColor()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        c.point();
+        EXPECT_EQ(w.PanCloseProg->isVisibleTo(&w), c.visible);
+        if (c.visible) {
+            EXPECT_EQ(w.PanCloseProg->text(), QString::fromUtf8(c.caption));
+            EXPECT_EQ(w.PanCloseProg->panelColor(), c.background);
+        }
+    }
+}
+
+TEST(MainHints, PointingAtExitInTheOpenMenuShowsTheBanner) {
+    GuiFixture f;
+    f.ShowFace();
+    TFormFace& w = f.face();
+    w.MenuCalc->setActiveAction(w.NFile->menuAction());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.NFile));
+    w.NFile->setActiveAction(w.NFileExit);
+    EXPECT_TRUE(w.PanCloseProg->isVisibleTo(&w));
+    EXPECT_EQ(w.PanCloseProg->text(), QStringLiteral("Закрыть программу"));
+    w.NFile->setActiveAction(w.NFileLoad);
+    EXPECT_FALSE(w.PanCloseProg->isVisibleTo(&w));
+    w.NFile->close();
+}
+
+}  // namespace
+}  // namespace zul::test
