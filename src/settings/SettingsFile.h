@@ -25,7 +25,8 @@ enum class FocusTarget { None, InputLine, Tree };
 struct SettingsReadOutcome {
     bool read = false;  // false: the header check (or the file) failed and nothing changed
     // The tree selection to show (hint, picture, enabled commands); none when the stored
-    // node does not exist, in which case the tree shows no selection.
+    // node does not exist, in which case the tree shows no selection and the
+    // insert-formula and literature commands stay disabled (clearTreeSelection).
     std::optional<TopicSelection> selection;
     bool clearTreeSelection = false;
     bool showStartPicture = false;  // ShowPicture(1) after the selection
