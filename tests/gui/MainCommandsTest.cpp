@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QComboBox>
@@ -325,7 +326,35 @@ TEST(MainHints, PointingAtExitInTheOpenMenuShowsTheBanner) {
     EXPECT_EQ(w.PanCloseProg->text(), QStringLiteral("Закрыть программу"));
     w.NFile->setActiveAction(w.NFileLoad);
     EXPECT_FALSE(w.PanCloseProg->isVisibleTo(&w));
-    w.NFile->close();
+    w.NFile->setActiveAction(w.NFileExit);
+    w.NFile->close();  // a closed menu leaves no hint behind
+    EXPECT_FALSE(w.PanCloseProg->isVisibleTo(&w));
+}
+
+// The hints of the expression lists window reach its own banner through the same handler.
+TEST(MainHints, ListsWindowBanner) {
+    GuiFixture f;
+    QLabel* banner = f.windows->lists->findChild<QLabel*>(QStringLiteral("PanCloseWin"));
+    ASSERT_NE(banner, nullptr);
+    struct Case {
+        const char* hint;
+        bool visible;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"Закрыть программу", false, ""},  // the main window's banner takes that one
+        {"Вернуться в главное окно Калькулятора", true, "Вернуться в главное окно Калькулятора"},
+        {"Списки строк для вычисления", false, ""},
+        {"О Программе ", true, "Краткие сведения о Программе ЗУЛ"},
+        {"", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hint);
+        QStatusTipEvent tip(QString::fromUtf8(c.hint));
+        QApplication::sendEvent(f.windows->lists.get(), &tip);
+        EXPECT_EQ(banner->isVisibleTo(f.windows->lists.get()), c.visible);
+        if (c.visible) EXPECT_EQ(banner->text(), QString::fromUtf8(c.caption));
+    }
 }
 
 }  // namespace

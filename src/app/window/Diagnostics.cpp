@@ -16,6 +16,7 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "app/Calculator.h"
 #include "app/window/StartUp.h"
@@ -91,6 +92,15 @@ const std::map<QString, View>& Views() {
     return views;
 }
 
+struct Phase {
+    const char* name;
+    timespec at;
+};
+std::vector<Phase>& Phases() {
+    static std::vector<Phase> phases;
+    return phases;
+}
+
 long ResidentKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
@@ -111,6 +121,8 @@ protected:
             QTimer::singleShot(0, this, [] {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
+                for (const Phase& p : Phases())
+                    std::printf("%s %lld.%09ld\n", p.name, static_cast<long long>(p.at.tv_sec), p.at.tv_nsec);
                 std::printf("shown %lld.%09ld\nrss_kb %ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec,
                             ResidentKilobytes());
                 std::fflush(stdout);
@@ -125,6 +137,12 @@ private:
 };
 
 }  // namespace
+
+void MarkStartupPhase(const char* name) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    Phases().push_back({name, now});
+}
 
 QStringList ScreenshotViews() {
     QStringList names;

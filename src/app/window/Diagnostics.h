@@ -15,6 +15,9 @@ struct ZulWindows;
 // The views ZUL_SCREENSHOT knows.
 QStringList ScreenshotViews();
 
+// Remembers the monotonic time of a start-up phase; the start-up probe prints them all.
+void MarkStartupPhase(const char* name);
+
 // Starts what the environment asks for; false when it asks for nothing (or for a view
 // that does not exist, which is reported on stderr).
 bool StartDiagnostics(ZulWindows& windows);

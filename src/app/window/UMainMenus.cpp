@@ -124,6 +124,9 @@ void TFormFace::createConnections() {
     connect(PanTema, &CaptionPanel::clicked, this, [this] { PanTemaClick(); });
     connect(ImageF, &CaptionPanel::clicked, this, [this] { TViewTipDblClick(); });
     connect(PanelPodsk, &CaptionPanel::clicked, this, [this] { PanelPodskClick(); });
+    // A closed menu leaves no current hint: its banner goes with it.
+    for (QMenu* menu : {NFile, NHelp, PopMenuSTR})
+        connect(menu, &QMenu::aboutToHide, this, [this] { ApplicationHint(QString()); });
     auto popup = [this](QWidget* source, const QPoint& at) { PopMenuSTR->popup(source->mapToGlobal(at)); };
     connect(TViewTip, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint& at) { popup(TViewTip->viewport(), at); });

@@ -11,7 +11,9 @@
 #include "app/window/UMain.h"
 
 int main(int argc, char** argv) {
+    zul::MarkStartupPhase("main");
     QApplication app(argc, argv);
+    zul::MarkStartupPhase("application");
     QApplication::setApplicationName(
         QString::fromUtf8(zul::kApplicationTitle.data(), static_cast<qsizetype>(zul::kApplicationTitle.size())));
 
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     // INI, the pictures and the help are looked up there.
     zul::Calculator calculator = zul::CreateCalculator(QDir::currentPath().toStdString());
     std::unique_ptr<zul::ZulWindows> windows = zul::CreateWindows(calculator, platform, &busy);
+    zul::MarkStartupPhase("windows");
 
     zul::TFormFace& face = *windows->face;
     face.adjustSize();
