@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
+#include "app/window/Panels.h"
 #include "memory/window/StringGrid.h"
 #include "memory/window/UMemory.h"
 
@@ -168,7 +169,7 @@ TEST(MemoryClose, AnOpenCellEditorIsKeptWhenTheWindowCloses) {
     memory.show();
     ClickCell(memory, 1, 1);
     memory.StrGridChisl->edit(memory.StrGridChisl->currentIndex());
-    QWidget* editor = QApplication::focusWidget();
+    QWidget* editor = memory.StrGridChisl->indexWidget(memory.StrGridChisl->currentIndex());
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "7*6");
     memory.BBtnExitMemClick();

@@ -163,7 +163,7 @@ void TFormMem::createConnections() {
     connect(SpButAboutMem, &QToolButton::clicked, this, [this] { SpButAboutMemClick(); });
     connect(BBtnHelp, &QPushButton::clicked, this, [this] { BBtnHelpClick(); });
     connect(BBtnExitMem, &QPushButton::clicked, this, [this] { BBtnExitMemClick(); });
-    connect(ComBoxKakVst, qOverload<int>(&QComboBox::activated), this,
+    connect(ComBoxKakVst, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int item) { commands_->ComBoxKakVstChange(item); });
     connect(StrGridChisl, &StringGrid::cellSelected, this,
             [this](int row, int column) { StrGridChislSelectCell(row, column); });

@@ -1,0 +1,320 @@
+// The expression lists window TFormVirStrings: line commands, computing with references and
+// switched-off lines, list files through scripted dialogs, closing with unsaved changes,
+// the banner, the menu.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "GuiTestSupport.h"
+#include "app/window/Panels.h"
+#include "lists/window/UVichStr.h"
+#include "memory/window/StringGrid.h"
+
+namespace zul::test {
+namespace {
+
+TFormVirStrings& Lists(GuiFixture& fx) { return *static_cast<TFormVirStrings*>(fx.windows->lists.get()); }
+
+// Types the expressions into column 1 through the grid, adding lines as the user would.
+void TypeLines(TFormVirStrings& w, std::initializer_list<const char*> expressions) {
+    int row = 0;
+    for (const char* text : expressions) {
+        if (++row > w.list().LineCount()) w.BBtnIncClick();
+        QAbstractItemModel* model = w.StrGridVir->model();
+        model->setData(model->index(row - 1, kColumnExpression), QString::fromUtf8(text));
+    }
+}
+
+void SelectLine(TFormVirStrings& w, int row, int column = kColumnExpression) {
+    w.StrGridVir->setCurrentIndex(w.StrGridVir->model()->index(row - 1, column));
+}
+
+std::vector<std::string> Column(TFormVirStrings& w, int column) {
+    std::vector<std::string> out;
+    for (int r = 1; r <= w.list().LineCount(); ++r) out.push_back(w.list().Cell(r, column));
+    return out;
+}
+
+TEST(ListsCompute, AllLinesWithReferencesAndSwitchedOffLines) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    TypeLines(w, {"2+2", "[1]*10", "[7]+1", "2*[x]", "[]5", "[2"});
+    w.VichAllClick();
+    EXPECT_EQ(Column(w, kColumnResult), (std::vector<std::string>{"4", "40", "1", "", "5", ""}));
+    EXPECT_FALSE(w.ProgBarV->isVisible());
+    EXPECT_EQ(fx.platform.busyDepth(), 0);
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
+
+    SelectLine(w, 1);
+    w.SpButOnClick();
+    EXPECT_EQ(w.list().Line(1).mark, "#");
+    EXPECT_TRUE(w.SpButOff->isVisibleTo(&w));
+    EXPECT_FALSE(w.SpButOn->isVisibleTo(&w));
+    EXPECT_EQ(w.SpButOn->geometry(), w.SpButOff->geometry());
+    w.StrGridVir->model()->setData(w.StrGridVir->model()->index(0, kColumnExpression), QStringLiteral("3+3"));
+    w.VichAllClick();
+    EXPECT_EQ(w.list().Line(1).result, "4");  // switched off: keeps its old result
+    EXPECT_EQ(w.list().Line(2).result, "40");
+
+    SelectLine(w, 1);
+    fx.platform.ClearRecords();
+    w.VichTekStrClick();
+    EXPECT_EQ(fx.platform.MessageTexts(),
+              std::vector<std::string>{"Выражение в этой строке (1) отключено от вычислений."});
+    w.SpButOffClick();
+    EXPECT_TRUE(w.SpButOn->isVisibleTo(&w));
+    w.VichTekStrClick();
+    EXPECT_EQ(w.list().Line(1).result, "6");
+}
+
+struct LineCommandCase {
+    const char* name;
+    void (TFormVirStrings::*command)();
+    int current;
+    std::vector<std::string> expressions;
+    int currentAfter;
+};
+
+TEST(ListsLines, CommandsOnAListOfFive) {
+    const LineCommandCase cases[] = {
+        {"insert at line 3", &TFormVirStrings::BBtnIncClick, 3, {"A", "B", "", "C", "D", "E"}, 3},
+        {"insert at the last line", &TFormVirStrings::BBtnIncClick, 5, {"A", "B", "C", "D", "E", ""}, 6},
+        {"copy line 2", &TFormVirStrings::BBtnTirajClick, 2, {"A", "B", "B", "C", "D", "E"}, 2},
+        {"move line 1 up", &TFormVirStrings::SpButUpClick, 1, {"A", "B", "C", "D", "E"}, 1},
+        {"move line 4 up", &TFormVirStrings::SpButUpClick, 4, {"A", "B", "D", "C", "E"}, 3},
+        {"move line 5 down", &TFormVirStrings::SpButDownClick, 5, {"A", "B", "C", "D", "E"}, 5},
+        {"move line 2 down", &TFormVirStrings::SpButDownClick, 2, {"A", "C", "B", "D", "E"}, 3},
+        {"delete line 2", &TFormVirStrings::BBtnDecClick, 2, {"A", "C", "D", "E"}, 2},
+        {"delete the last line", &TFormVirStrings::BBtnDecClick, 5, {"A", "B", "C", "D"}, 4},
+    };
+    for (const LineCommandCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        GuiFixture fx;
+        TFormVirStrings& w = Lists(fx);
+        TypeLines(w, {"A", "B", "C", "D", "E"});
+        SelectLine(w, c.current);
+        fx.platform.QueueMessageResult(MessageResult::Yes);
+        (w.*c.command)();
+        EXPECT_EQ(Column(w, kColumnExpression), c.expressions);
+        EXPECT_EQ(w.StrGridVir->CurrentRow(), c.currentAfter);
+        EXPECT_EQ(w.StrGridVir->model()->rowCount(), static_cast<int>(c.expressions.size()));
+        const std::string number = std::to_string(c.currentAfter);
+        EXPECT_EQ(ToStd(w.BBtnDec->text()), "Удалить №" + number);
+        EXPECT_EQ(ToStd(w.StrGridVir->model()->headerData(kColumnExpression, Qt::Horizontal).toString()),
+                  "Вычисляемое выражение: №" + number);
+        EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
+    }
+}
+
+TEST(ListsLines, TheOnlyLineCannotBeDeleted) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    EXPECT_FALSE(w.BBtnDec->isEnabled());
+    EXPECT_EQ(ToStd(w.BBtnDec->text()), "Удалить №");
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Нет");
+    EXPECT_FALSE(w.EditNameF->isVisibleTo(&w));
+    w.NDec->trigger();
+    EXPECT_TRUE(fx.platform.messages().empty());
+    EXPECT_EQ(w.list().LineCount(), 1);
+}
+
+TEST(ListsLines, EmptyingACellIsNoChange) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    QAbstractItemModel* model = w.StrGridVir->model();
+    model->setData(model->index(0, kColumnNote), QStringLiteral("x"));
+    model->setData(model->index(0, kColumnNote), QString());
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
+    w.list().SetIndicator(SavedIndicator::Saved);
+    model->setData(model->index(0, kColumnNote), QStringLiteral("y"));
+    model->setData(model->index(0, kColumnMark), QStringLiteral("#"));  // typed mark switches off
+    EXPECT_TRUE(w.SpButOff->isVisibleTo(&w));
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
+}
+
+TEST(ListsFiles, SaveCloseOpenAndAppendThroughScriptedDialogs) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    TypeLines(w, {"1+1", "[1]*3"});
+    w.VichAllClick();
+    SelectLine(w, 2);
+    w.SpButOnClick();
+    w.StrGridVir->model()->setData(w.StrGridVir->model()->index(1, kColumnNote), QStringLiteral("заметка"));
+
+    const std::string first = fx.Path(QStringLiteral("first.sl"));
+    fx.platform.QueueFile(fx.Path(QStringLiteral("first")));  // typed without extension
+    w.VirSaveClick();
+    ASSERT_EQ(fx.platform.fileDialogs().size(), 1u);
+    EXPECT_EQ(fx.platform.fileDialogs()[0].request.title, "Сохранение списка вычислений");
+    EXPECT_EQ(fx.platform.fileDialogs()[0].request.filter, "Списки вычислений (*.sl)|*.sl|Все файлы (*.*)|*.*");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(first)));
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Сохр.");
+    EXPECT_TRUE(w.EditNameF->isVisibleTo(&w));
+    EXPECT_EQ(ToStd(w.EditNameF->text()), first);
+    EXPECT_FALSE(w.NOpen->isEnabled());
+    EXPECT_TRUE(w.NClose->isEnabled() && w.NErase->isEnabled() && w.NSave->isEnabled());
+
+    w.VirCloseClick();  // saved: no question
+    EXPECT_EQ(w.list().LineCount(), 1);
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Нет");
+    EXPECT_FALSE(w.EditNameF->isVisibleTo(&w));
+    EXPECT_TRUE(w.NOpen->isEnabled());
+    EXPECT_FALSE(w.NClose->isEnabled());
+
+    fx.platform.QueueFile(first);
+    w.VirOpenClick();
+    EXPECT_EQ(fx.platform.fileDialogs().back().request.title, "Открытие списка вычислений");
+    ASSERT_EQ(w.list().LineCount(), 2);
+    EXPECT_EQ(w.list().Line(2), (ListLine{"[1]*3", "6", "#", "заметка"}));
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Сохр.");
+    EXPECT_TRUE(w.SpButOn->isVisibleTo(&w));  // line 1 is current and on
+
+    // With a file open the list question comes first; "Добавить" appends.
+    TFormVirStrings other(*fx.calculator, fx.platform);
+    TypeLines(other, {"7"});
+    const std::string second = fx.Path(QStringLiteral("second.sl"));
+    fx.platform.QueueFile(second);
+    other.VirSaveAsClick();
+    fx.platform.QueueContinue(kAnswerAppend);
+    fx.platform.QueueFile(second);
+    w.VirOpenClick();
+    ASSERT_FALSE(fx.platform.questions().empty());
+    EXPECT_EQ(fx.platform.questions().back().kind, QuestionKind::ListFile);
+    EXPECT_EQ(Column(w, kColumnExpression), (std::vector<std::string>{"1+1", "[1]*3", "7"}));
+    EXPECT_EQ(ToStd(w.StrGridVir->model()->index(2, 0).data().toString()), "3.");
+    EXPECT_EQ(w.StrGridVir->CurrentRow(), 3);
+    EXPECT_EQ(ToStd(w.EditNameF->text()), first);
+    EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
+}
+
+struct CloseCase {
+    const char* name;
+    std::vector<MessageResult> answers;
+    bool saveDialogChoosesFile;
+    bool closes;
+    const char* indicatorAfter;
+};
+
+TEST(ListsClose, UnsavedChangesAreAskedFor) {
+    const CloseCase cases[] = {
+        {"abort stays", {MessageResult::Abort}, false, false, "Изм."},
+        {"box closed stays", {MessageResult::Closed}, false, false, "Изм."},
+        {"no closes", {MessageResult::No}, false, true, "Изм."},
+        {"yes with the dialog cancelled stays", {MessageResult::Yes}, false, false, "Изм."},
+        {"yes saves and closes", {MessageResult::Yes}, true, true, "Сохр."},
+    };
+    for (const CloseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        GuiFixture fx;
+        TFormVirStrings& w = Lists(fx);
+        TypeLines(w, {"1+2"});
+        w.show();
+        for (MessageResult answer : c.answers) fx.platform.QueueMessageResult(answer);
+        if (c.saveDialogChoosesFile) fx.platform.QueueFile(fx.Path(QStringLiteral("kept.sl")));
+        w.BBtnExitVichStr->click();
+        EXPECT_EQ(fx.platform.MessageTexts().front(), "Список строк был изменен. Сохранить изменения?...");
+        EXPECT_EQ(w.isVisible(), !c.closes);
+        EXPECT_EQ(ToStd(w.PanIzmSohr->text()), c.indicatorAfter);
+        EXPECT_EQ(w.list().Line(1).expression, "1+2");  // the list stays in memory
+        w.hide();
+    }
+}
+
+TEST(ListsClose, ASavedListClosesWithoutAQuestion) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    w.show();
+    w.NExit->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(fx.platform.messages().empty());
+}
+
+TEST(ListsBanner, TheMainWindowsHintHandlerDrivesIt) {
+    struct BannerCase {
+        const char* hint;
+        bool shown;
+        const char* caption;
+    };
+    const BannerCase cases[] = {
+        {"Вернуться в главное окно Калькулятора", true, "Вернуться в главное окно Калькулятора"},
+        {"Вычислить все", false, nullptr},
+        {"О Программе ", true, "Краткие сведения о Программе ЗУЛ"},
+        {"", false, nullptr},
+    };
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    for (const BannerCase& c : cases) {
+        SCOPED_TRACE(c.hint);
+        fx.face().ApplicationHint(QString::fromUtf8(c.hint));
+        EXPECT_EQ(w.PanCloseWin->isVisibleTo(&w), c.shown);
+        if (c.caption) EXPECT_EQ(ToStd(w.PanCloseWin->text()), c.caption);
+    }
+    EXPECT_EQ(ToStd(w.NExit->statusTip()), "Вернуться в главное окно Калькулятора");
+    EXPECT_EQ(ToStd(w.SpeedButton1->statusTip()), "О Программе ");
+}
+
+TEST(ListsMenu, ShortcutsAsTheWindowGivesThem) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    const std::pair<QAction*, const char*> cases[] = {
+        {w.NOpen, "F3"},        {w.NSave, "F2"},          {w.NSaveAs, "Alt+F2"},  {w.NClose, "Alt+F3"},
+        {w.NOptions, "F4"},     {w.NVichTek, "F8"},       {w.NVichAll, "Alt+F8"}, {w.NUp, "Ctrl+Up"},
+        {w.NDown, "Ctrl+Down"}, {w.NInc, "Alt+Ins"},      {w.NDec, "Alt+Del"},    {w.NHelpEdIzm, "F6"},
+        {w.NHelpHtml, "F1"},    {w.NHelpAbout, "F9"},     {w.NHelpFunc, ""},      {w.NErase, ""},
+    };
+    for (const auto& [action, keys] : cases) {
+        SCOPED_TRACE(ToStd(action->objectName()));
+        EXPECT_EQ(ToStd(action->shortcut().toString()), keys);
+    }
+    EXPECT_TRUE(w.NHelpFunc->text().endsWith(QStringLiteral("\tF8")));  // shown, but F8 computes
+}
+
+// A list file of n lines "k+1" with the line numbers as written by the list file writer.
+QByteArray ListFileOfLines(int n) {
+    QByteArray bytes = "[Program]\r\nName=ZUL (ver 1.4)\r\n[Design]\r\nColWidths=40 380 101 39 100\r\n[Strings]\r\n";
+    bytes += "CountStrings=" + QByteArray::number(n) + "\r\n";
+    for (int k = 1; k <= n; ++k)
+        bytes += "str-" + QByteArray::number(k) + "=" + QByteArray::number(k) + "+1//!//!//!\r\n";
+    return bytes;
+}
+
+TEST(ListsLarge, TenThousandLinesComputeWithTheWindowRepainting) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    fx.WriteFile(QStringLiteral("big.sl"), ListFileOfLines(10'000));
+    fx.platform.QueueFile(fx.Path(QStringLiteral("big.sl")));
+    w.VirOpenClick();
+    ASSERT_EQ(w.list().LineCount(), 10'000);
+    w.show();
+    int maximum = 0;
+    QObject::connect(w.ProgBarV, &QProgressBar::valueChanged, &w, [&](int) { maximum = w.ProgBarV->maximum(); });
+    w.VichAllClick();
+    EXPECT_EQ(w.list().Line(10'000).result, "10001");
+    EXPECT_FALSE(w.ProgBarV->isVisible());
+    if (maximum != 0) EXPECT_EQ(maximum, 10'000);  // the pass took long enough to show progress
+    EXPECT_EQ(w.StrGridVir->CurrentRow(), 10'000);
+    fx.platform.QueueMessageResult(MessageResult::No);
+    w.hide();
+}
+
+TEST(ListsLarge, AHundredThousandLineFileOpensAndShows) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    fx.WriteFile(QStringLiteral("huge.sl"), ListFileOfLines(100'000));
+    fx.platform.QueueFile(fx.Path(QStringLiteral("huge.sl")));
+    QElapsedTimer clock;
+    clock.start();
+    w.VirOpenClick();
+    ASSERT_EQ(w.StrGridVir->model()->rowCount(), 100'000);
+    EXPECT_EQ(ToStd(w.StrGridVir->model()->index(99'999, 0).data().toString()), "100000.");
+    EXPECT_LT(clock.elapsed(), 20'000);
+}
+
+}  // namespace
+}  // namespace zul::test
