@@ -5,8 +5,9 @@
 
 namespace zul::datagen {
 
+// `zulcUsage` is what `zulc --help` prints (empty: left out).
 // The whole page, UTF-8, with a table of contents and an anchor per section and per
 // calculation (id "calc-<code>").
-std::string HelpHtml();
+std::string HelpHtml(const std::string& zulcUsage);
 
 }  // namespace zul::datagen

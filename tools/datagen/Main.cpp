@@ -1,6 +1,6 @@
 // zul_datagen: the shipped text files.
 //   zul_datagen lit SOURCE.txt OUTPUT   UTF-8 literature source -> Zul.lit in Windows-1251
-//   zul_datagen help OUTPUT             the help Zul.html
+//   zul_datagen help OUTPUT [ZULC]      the help Zul.html, with `ZULC --help` in it
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -60,18 +60,30 @@ int WriteLiterature(const std::string& source, const std::string& output) {
     return 0;
 }
 
+// What a command prints on its standard output; empty when it cannot be run.
+std::string CommandOutput(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "lit" && argc == 4) return WriteLiterature(argv[2], argv[3]);
-    if (command == "help" && argc == 3) {
-        if (!WriteFile(argv[2], zul::datagen::HelpHtml())) {
+    if (command == "help" && (argc == 3 || argc == 4)) {
+        const std::string usage = argc == 4 ? CommandOutput(std::string("\"") + argv[3] + "\" --help") : "";
+        if (!WriteFile(argv[2], zul::datagen::HelpHtml(usage))) {
             std::fprintf(stderr, "zul_datagen: cannot write %s\n", argv[2]);
             return 1;
         }
         return 0;
     }
-    std::fprintf(stderr, "usage: zul_datagen lit SOURCE OUTPUT | zul_datagen help OUTPUT\n");
+    std::fprintf(stderr, "usage: zul_datagen lit SOURCE OUTPUT | zul_datagen help OUTPUT [ZULC]\n");
     return 2;
 }

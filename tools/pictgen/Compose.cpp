@@ -59,18 +59,26 @@ QString WithoutParenthesis(const QString& text) {
     return QString(text).replace(paren, QString()).simplified();
 }
 
-void DrawHeader(QPainter& p, QString text, const QColor& colour) {
+// The first candidate that fits at a comfortable size, else the shortest one, smaller.
+void DrawHeader(QPainter& p, const QStringList& candidates, const QColor& colour) {
     p.fillRect(QRectF(0, 0, kPictureWidth, kHeaderHeight), colour);
     p.setPen(Qt::white);
     const double room = kPictureWidth - 2 * kMargin;
-    if (QFontMetricsF(SansFont(10, true)).horizontalAdvance(text) > room) text = WithoutParenthesis(text);
+    QString text = candidates.front();
+    for (const QString& c : candidates) {
+        if (QFontMetricsF(SansFont(10.5, true)).horizontalAdvance(c) <= room) {
+            text = c;
+            break;
+        }
+        if (c.size() < text.size()) text = c;
+    }
     for (double px = 12.5; px >= 8.5; px -= 0.5) {
         const QFont font = SansFont(px, true);
         const QFontMetricsF m(font);
         if (m.horizontalAdvance(text) <= room || px <= 8.5) {
             p.setFont(font);
-            p.drawText(QRectF(kMargin, 0, kPictureWidth - 2 * kMargin, kHeaderHeight), Qt::AlignCenter,
-                       m.elidedText(text, Qt::ElideRight, kPictureWidth - 2 * kMargin));
+            p.drawText(QRectF(kMargin, 0, room, kHeaderHeight), Qt::AlignCenter,
+                       m.elidedText(text, Qt::ElideRight, room));
             return;
         }
     }
@@ -107,7 +115,7 @@ struct FormulaLine {
 };
 
 struct CalcContent {
-    QString header;
+    QStringList header;
     std::vector<FormulaLine> lines;
     std::vector<LegendLine> legend;
     Drawing drawing = Drawing::None;
@@ -119,6 +127,22 @@ void AddLegend(std::vector<LegendLine>& legend, const QString& symbols, const QS
     for (const LegendLine& l : legend)
         if (l.symbols == symbols) return;
     legend.push_back({symbols, text, shortText.isEmpty() ? text : shortText});
+}
+
+QString NodeTitleAt(int index) {
+    QString text = Q(NodeByIndex(index)->text).simplified();
+    for (int parent = ParentIndex(index); parent >= 0 && !text.isEmpty() && text[0].isLower(); parent = ParentIndex(parent))
+        text = Q(NodeByIndex(parent)->text).simplified() + ' ' + text;
+    return text;
+}
+
+// The node's text in the tree, with its parent's where the node alone says too little
+// ("круглого сечения" under "Масса трубы").
+QString NodeTitle(int code) {
+    const int index = IndexOfCode(code);
+    const CatalogueRow* node = NodeByIndex(index);
+    if (!node) return {};
+    return NodeTitleAt(index);
 }
 
 // The bracketed argument texts of a hint line: "[Расход, м3/ч] [Диаметр, мм]" -> two texts.
@@ -194,7 +218,12 @@ bool AddCalculation(int code, CalcContent& content, QString* error) {
     // Legend: the result, the arguments in hint-line order, then the settings read.
     QString title = Simplified(tpl->title);
     const QString resultText = *spec->resultName ? Q(spec->resultName) : title;
-    AddLegend(content.legend, Q(spec->result), LegendText(resultText), LegendText(WithoutParenthesis(resultText)));
+    QString shortResult = WithoutParenthesis(resultText);
+    if (!*spec->resultName) {
+        const int comma = title.lastIndexOf(',');
+        shortResult = NodeTitle(code) + (comma > 0 ? title.mid(comma) : QString());
+    }
+    AddLegend(content.legend, Q(spec->result), LegendText(resultText), LegendText(shortResult));
     const QStringList hints = HintArguments(code);
     for (int k = 0; k < tpl->fieldCount && k < 6; ++k) {
         if (!spec->args[static_cast<std::size_t>(k)]) continue;
@@ -216,7 +245,8 @@ bool AddCalculation(int code, CalcContent& content, QString* error) {
     }
     if (content.header.isEmpty()) {
         const int comma = title.lastIndexOf(',');
-        content.header = comma > 0 && title.size() - comma < 16 ? title.left(comma).trimmed() : title;
+        const QString name = comma > 0 && title.size() - comma < 16 ? title.left(comma).trimmed() : title;
+        content.header << name << WithoutParenthesis(name) << NodeTitle(code);
     }
     return true;
 }
@@ -232,13 +262,15 @@ Box LegendBox(const LegendLine& line, double px, double maxWidth, bool* elided) 
     Box head = Row(parts);
     const QFontMetricsF metrics(SansFont(px));
     const double room = std::max(20.0, maxWidth - head.width);
-    QString text = line.text;
-    if (metrics.horizontalAdvance(text) > room) text = line.shortText;
-    if (metrics.horizontalAdvance(text) <= room) return Row({head, LayoutText(text, px, true)});
-    // A narrow face before anything is cut off.
+    if (metrics.horizontalAdvance(line.text) <= room) return Row({head, LayoutText(line.text, px, true)});
+    // A narrow face before a shorter wording, and that before anything is cut off.
     QFont narrow(QStringLiteral("Liberation Sans Narrow"));
     narrow.setPixelSize(std::max(6, static_cast<int>(std::lround(px * 1.05))));
     const QFontMetricsF narrowMetrics(narrow);
+    QString text = line.text;
+    if (narrowMetrics.horizontalAdvance(text) > room && metrics.horizontalAdvance(line.shortText) <= room)
+        return Row({head, LayoutText(line.shortText, px, true)});
+    if (narrowMetrics.horizontalAdvance(text) > room) text = line.shortText;
     if (narrowMetrics.horizontalAdvance(text) > room) {
         text = narrowMetrics.elidedText(text, Qt::ElideRight, room);
         *elided = true;
@@ -303,7 +335,7 @@ QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QS
         if (!AddCalculation(code, content, error)) return {};
     const SharedPictureSpec* shared = FindSharedPictureSpec(name.toStdString());
     if (shared) {
-        content.header = Q(shared->header);
+        content.header = QStringList{Q(shared->header)};
         if (*shared->legend) {
             content.legend.clear();
             for (const QString& line : Q(shared->legend).split(';'))
@@ -356,73 +388,103 @@ QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QS
     return image;
 }
 
+namespace {
+
+// Draws the subtitle and the list into the rectangle; false when they do not fit at the
+// smallest size allowed.
+bool DrawTopicText(QPainter& p, const QRectF& text, const QString& subtitle, const QStringList& items,
+                   double minPx, int columns) {
+    for (double px = 11; px >= minPx; px -= 0.5) {
+        const QFont sub = SansFont(px, true);
+        const QFont body = SansFont(px);
+        const QRectF subRect = subtitle.isEmpty() ? QRectF() : QFontMetricsF(sub).boundingRect(text, Qt::TextWordWrap, subtitle);
+        const double top = subtitle.isEmpty() ? 0 : subRect.height() + 5;
+        const double columnWidth = (text.width() - (columns - 1) * 8) / columns;
+        const int perColumn = (static_cast<int>(items.size()) + columns - 1) / columns;
+        std::vector<QString> lists(static_cast<std::size_t>(columns));
+        for (int i = 0; i < items.size(); ++i) lists[static_cast<std::size_t>(i / perColumn)] += QStringLiteral("•  ") + items[i] + '\n';
+        double tallest = 0;
+        for (QString& l : lists) {
+            l.chop(1);
+            tallest = std::max(tallest, QFontMetricsF(body).boundingRect(QRectF(0, 0, columnWidth, 1000), Qt::TextWordWrap, l).height());
+        }
+        if (top + tallest > text.height()) continue;
+        p.setPen(kText);
+        p.setFont(sub);
+        if (!subtitle.isEmpty()) p.drawText(text, Qt::TextWordWrap, subtitle);
+        p.setPen(kSoftText);
+        p.setFont(body);
+        for (int c = 0; c < columns; ++c)
+            p.drawText(QRectF(text.left() + c * (columnWidth + 8), text.top() + top, columnWidth, text.height() - top),
+                       Qt::TextWordWrap, lists[static_cast<std::size_t>(c)]);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes) {
     const CatalogueRow* first = NodeByIndex(nodeIndexes.front());
-    QString header = Q(first->text);
-    QString subtitle = Q(first->hint);
-    if (name == QStringLiteral("ZGeom-t")) {
-        header = QStringLiteral("Трубы и воздуховоды");
-        subtitle = QStringLiteral("Масса, окраска, изоляция труб круглого и прямоугольного сечения");
-    }
-    while (subtitle.endsWith('.')) subtitle.chop(1);
+    QString header = NodeTitleAt(nodeIndexes.front());
+    QString subtitle = Q(first->hint).simplified();
     QStringList items;
     for (int index : nodeIndexes) {
-        const CatalogueRow* node = NodeByIndex(index);
-        for (int i = index + 1; i < kCatalogueSize; ++i) {
-            if (ParentIndex(i) != index) continue;
-            QString text = Q(NodeByIndex(i)->text).simplified();
-            if (nodeIndexes.size() > 1 && name != QStringLiteral("ZGeom-t"))
-                text = Q(node->text) + QStringLiteral(" ") + text.left(1).toLower() + text.mid(1);
-            if (!items.contains(text)) items << text;
-        }
+        for (int i = index + 1; i < kCatalogueSize; ++i)
+            if (ParentIndex(i) == index) items << Q(NodeByIndex(i)->text).simplified();
     }
     if (name == QStringLiteral("ZGeom-t")) {
         // Four groups with the same two sections each: name the groups only.
+        header = QStringLiteral("Трубы и воздуховоды");
+        subtitle = QStringLiteral("Масса, окраска, изоляция труб круглого и прямоугольного сечения");
         items.clear();
         for (int index : nodeIndexes) items << Q(NodeByIndex(index)->text);
     }
-    if (nodeIndexes.size() > 1 && name == QStringLiteral("ZTP")) {
+    if (name == QStringLiteral("ZTP")) {
         header = QStringLiteral("Тепловой поток");
-        subtitle = QStringLiteral("Тепловой поток воды и воздуха");
+        subtitle = QStringLiteral("Тепловой поток, переносимый водой и воздухом");
         items.clear();
         for (int index : nodeIndexes) {
-            const int topic = ParentIndex(index);
-            const QString where = NodeByIndex(topic)->code == 4000 ? QStringLiteral("вода: ") : QStringLiteral("воздух: ");
+            const QString where = NodeByIndex(ParentIndex(index))->code == 4000 ? QStringLiteral("вода: ") : QStringLiteral("воздух: ");
             for (int i = index + 1; i < kCatalogueSize; ++i)
                 if (ParentIndex(i) == index) items << where + Q(NodeByIndex(i)->text).simplified();
         }
     }
+    while (subtitle.endsWith('.')) subtitle.chop(1);
+    if (subtitle.compare(header, Qt::CaseInsensitive) == 0) subtitle.clear();
 
     QImage image = BlankPicture();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    DrawHeader(p, header, TopicColour(first->code));
-    const QRectF art(kMargin, kHeaderHeight + 10, 124, kPictureHeight - kHeaderHeight - 20);
-    p.fillRect(art.adjusted(-2, -2, 2, 2), QColor(238, 242, 247));
-    // The pipe of the pipe-and-duct topics is drawn with its insulation.
+    DrawHeader(p, {header}, TopicColour(first->code));
     const QStringList labels = name == QStringLiteral("ZGeom-t") ? QStringList{{}, {}, {}} : QStringList{};
-    DrawDrawing(p, art, TopicDrawing(name.toStdString()), labels);
+    const Drawing drawing = TopicDrawing(name.toStdString());
+    // The drawing on the left and the list beside it; a long list takes the full width
+    // under a smaller drawing instead.
+    const QRectF art(kMargin, kHeaderHeight + 10, 124, kPictureHeight - kHeaderHeight - 20);
     const QRectF text(art.right() + 10, kHeaderHeight + 6, kPictureWidth - art.right() - 10 - kMargin,
                       kPictureHeight - kHeaderHeight - 10);
-    // The subtitle, then the calculations of the group, shrunk until all fit.
-    QString list;
-    for (const QString& item : items) list += QStringLiteral("•  ") + item + '\n';
-    list.chop(1);
-    for (double px = 11; px >= 7.5; px -= 0.5) {
-        const QFont sub = SansFont(px, true);
-        const QFont body = SansFont(px);
-        const QRectF subRect = QFontMetricsF(sub).boundingRect(text, Qt::TextWordWrap, subtitle);
-        const QRectF bodyRect = QFontMetricsF(body).boundingRect(text, Qt::TextWordWrap, list);
-        if (subRect.height() + 6 + bodyRect.height() <= text.height() || px <= 7.5) {
-            p.setPen(kText);
-            p.setFont(sub);
-            p.drawText(text, Qt::TextWordWrap, subtitle);
-            p.setPen(kSoftText);
-            p.setFont(body);
-            p.drawText(text.adjusted(0, subRect.height() + 6, 0, 0), Qt::TextWordWrap, list);
-            break;
+    QImage attempt = image;
+    {
+        QPainter trial(&attempt);
+        trial.setRenderHint(QPainter::Antialiasing, true);
+        if (DrawTopicText(trial, text, subtitle, items, 8.5, 1)) {
+            trial.fillRect(art.adjusted(-2, -2, 2, 2), QColor(238, 242, 247));
+            DrawDrawing(trial, art, drawing, labels);
+            trial.end();
+            return attempt;
         }
     }
+    const QRectF smallArt(kMargin, kHeaderHeight + 4, 70, 44);
+    p.fillRect(smallArt.adjusted(-2, -2, 2, 2), QColor(238, 242, 247));
+    DrawDrawing(p, smallArt, drawing, labels);
+
+    p.setPen(kText);
+    p.setFont(SansFont(10, true));
+    p.drawText(QRectF(smallArt.right() + 10, smallArt.top(), kPictureWidth - smallArt.right() - 10 - kMargin, smallArt.height()),
+               Qt::AlignVCenter | Qt::TextWordWrap, subtitle);
+    DrawTopicText(p, QRectF(kMargin, smallArt.bottom() + 6, kPictureWidth - 2 * kMargin, kPictureHeight - smallArt.bottom() - 10),
+                  QString(), items, 7, 2);
     return image;
 }
 

@@ -189,8 +189,8 @@ void DrawPipeRing(Canvas& c, bool insulated) {
     c.Label(0, cx, cy - 6);
     c.Label(1, cx + 28, cy + 26);
     c.Pen(kInk, 0.6);
-    c.Line(cx + 14, cy + 14, cx + 24, cy + 22);
-    if (insulated) {
+    if (c.HasLabel(1)) c.Line(cx + 14, cy + 14, cx + 24, cy + 22);
+    if (c.HasLabel(2)) {
         c.Label(2, cx + 38, cy - 24);
         c.Line(cx + 21, cy - 21, cx + 33, cy - 22);
     }
@@ -213,8 +213,8 @@ void DrawDuctRing(Canvas& c, bool insulated) {
     c.Label(1, 38, 46);
     c.Label(2, 84, 58);
     c.Pen(kInk, 0.6);
-    c.Line(69, 56, 80, 58);
-    if (insulated) {
+    if (c.HasLabel(2)) c.Line(69, 56, 80, 58);
+    if (c.HasLabel(3)) {
         c.Label(3, 88, 10);
         c.Line(73, 9, 83, 10);
     }

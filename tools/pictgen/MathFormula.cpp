@@ -42,7 +42,7 @@ std::vector<Expr> GatherPowers(std::vector<Expr> factors) {
     std::vector<int> counts;
     for (Expr& f : factors) {
         auto it = std::find(out.begin(), out.end(), f);
-        if (it != out.end() && f.kind != Expr::Kind::Number) {
+        if (it != out.end() && !IsNumber(f, "1")) {
             ++counts[static_cast<std::size_t>(it - out.begin())];
         } else {
             out.push_back(std::move(f));

@@ -177,8 +177,10 @@ Box FactorRow(const std::vector<Expr>& factors, const MathStyle& style, int dept
     std::vector<Box> parts;
     for (std::size_t i = 0; i < factors.size(); ++i) {
         const Expr& f = factors[i];
-        const bool wrap = f.kind == Expr::Kind::Sum || (f.kind == Expr::Kind::Negate && i > 0) ||
-                          (f.kind == Expr::Kind::Product && factors.size() > 1);
+        // A lone sum needs no brackets: over a fraction bar or as the whole of a line.
+        const bool several = factors.size() > 1;
+        const bool wrap = (f.kind == Expr::Kind::Sum && several) || (f.kind == Expr::Kind::Negate && i > 0) ||
+                          (f.kind == Expr::Kind::Product && several);
         if (i > 0) {
             const Expr& prev = factors[i - 1];
             const bool afterNumber = prev.kind == Expr::Kind::Number && f.kind != Expr::Kind::Number &&
@@ -204,7 +206,8 @@ Box LayoutProduct(const Expr& e, const MathStyle& style, int depth) {
         return Fraction(num, den, style.pixelSize);
     }
     const bool wrapNum = e.a.size() > 1 || e.a[0].kind == Expr::Kind::Sum;
-    const bool wrapDen = e.b.size() > 1 || e.b[0].kind == Expr::Kind::Sum || e.b[0].kind == Expr::Kind::Negate;
+    const bool wrapDen = e.b.size() > 1 || e.b[0].kind == Expr::Kind::Sum || e.b[0].kind == Expr::Kind::Negate ||
+                         e.b[0].kind == Expr::Kind::Product;
     Box num = FactorRow(e.a, style, depth);
     if (wrapNum) num = Bracketed(num, style.pixelSize);
     Box den = FactorRow(e.b, style, depth);
