@@ -2,16 +2,20 @@
 // the position of the previous-expression command.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zul {
 
 class InputHistory {
 public:
-    const std::vector<std::string>& Items() const { return items_; }  // item 0 is the newest
+    // Item 0 is the newest. A copy: the window rebuilds its drop-down list from it.
+    std::vector<std::string> Items() const { return {items_.begin(), items_.end()}; }
+    const std::string& Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
     // Whole strings compared exactly: case and blanks count.
@@ -29,7 +33,11 @@ public:
     std::optional<std::string> PreviousExpression();
 
 private:
-    std::vector<std::string> items_;
+    void Count(const std::string& text, int delta);
+
+    // A deque and a count per text: a session of thousands of computations stays linear.
+    std::deque<std::string> items_;
+    std::unordered_map<std::string, int> counts_;
     int position_ = 0;
 };
 

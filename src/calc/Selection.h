@@ -2,6 +2,8 @@
 // The tree widget forwards its events here and shows what comes back.
 #pragma once
 
+#include "calc/TimeSumCode.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +28,6 @@ struct TopicSelection {
     bool setsSettingsModified = false;  // every selection sets the settings-modified flag
 };
 
-inline constexpr int kTimeSumCode = 50301;
 
 // Applies the selection of the node with that absolute index (TViewTipChange).
 // An index outside the tree selects nothing: std::nullopt, and the caller keeps its state.

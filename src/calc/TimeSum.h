@@ -2,13 +2,12 @@
 // group carrying a minus after its "[" ("[-00:20:00]"), and gives the result in the same form.
 #pragma once
 
+#include "calc/TimeSumCode.h"
+
 #include <string>
 #include <string_view>
 
 namespace zul {
-
-// The one calculation that works on clock times instead of a formula.
-inline constexpr int kTimeSumCode = 50301;
 
 // "[01:30:00] [00:45:30]" -> "[02:15:30]"; "[01:00:00] [-00:20:00]" -> "[00:40:00]".
 // False (silently) for an empty line, a code other than kTimeSumCode, or a line whose time
