@@ -99,7 +99,9 @@ TEST(Dispatch, StepsInOrder) {
         auto run = RunDispatch(c.code, c.line);
         EXPECT_EQ(run.fault, "");
         EXPECT_EQ(run.ok, c.ok);
-        if (c.result != -1) EXPECT_TRUE(test::Close(run.result, c.result, 1e-18L)) << static_cast<double>(run.result);
+        if (c.result != -1) {
+            EXPECT_TRUE(test::Close(run.result, c.result, 1e-18L)) << static_cast<double>(run.result);
+        }
     }
 }
 
