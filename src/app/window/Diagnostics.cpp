@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -71,7 +73,13 @@ const std::map<QString, View>& Views() {
          {[](ZulWindows& w) { OpenMenu(w, w.face->NHelp, w.face->NHelpAbout); },
           [](ZulWindows& w) { return WithMenu(w, w.face->NHelp); }}},
         {QStringLiteral("options"),
-         {[](ZulWindows& w) { w.options->show(); }, [](ZulWindows& w) { return w.options->frameGeometry(); }}},
+         {[](ZulWindows& w) {
+              w.face->calculator().settings.grid.SetUserConstants({{"Kz", "1.15"}, {"Lv", "2*pi"}});
+              w.options->show();
+              w.options->RefreshFromModel();
+              w.options->StrGridConst->setFocus();
+          },
+          [](ZulWindows& w) { return w.options->frameGeometry(); }}},
         {QStringLiteral("options-focus"),
          {[](ZulWindows& w) {
               w.options->show();
@@ -79,6 +87,20 @@ const std::map<QString, View>& Views() {
               w.options->EditPlotnVoda->setFocus();
           },
           [](ZulWindows& w) { return w.options->frameGeometry(); }}},
+        {QStringLiteral("exit-question"),
+         {[](ZulWindows& w) {
+              w.face->calculator().settings.askExit = true;
+              w.face->close();
+          },
+          [](ZulWindows&) { return QRect(); }}},
+        {QStringLiteral("options-repair"),
+         {[](ZulWindows& w) {
+              w.options->show();
+              w.face->calculator().settings.fields[ConstantField::PlotnVoda] = "97,0";
+              w.options->RefreshFromModel();
+              w.options->BBtnExitOptClick();
+          },
+          [](ZulWindows&) { return QRect(); }}},
         {QStringLiteral("question-history"),
          {[](ZulWindows& w) { ShowQuestion(w, QuestionKind::History); },
           [](ZulWindows& w) { return w.question->frameGeometry(); }}},
@@ -168,17 +190,21 @@ bool StartDiagnostics(ZulWindows& windows) {
     }
     const View view = found->second;
     ZulWindows* w = &windows;
-    // Opened once the main window is up, saved once everything has been painted.
+    // Opened once the main window is up, saved once everything has been painted. The save
+    // is set up first: a view may open a modal box whose own loop then runs the timer.
     QTimer::singleShot(300, w->face.get(), [w, view, file] {
-        view.open(*w);
         QTimer::singleShot(700, w->face.get(), [w, view, file] {
-            const QRect area = view.area(*w);
+            QRect area = view.area(*w);
+            if (area.isEmpty() && QApplication::activeModalWidget() != nullptr)
+                area = QApplication::activeModalWidget()->frameGeometry();
             QScreen* screen = QGuiApplication::primaryScreen();
             const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
             const bool saved = shot.save(file, "PNG");
             std::fprintf(stderr, "zul: %s %s\n", saved ? "saved" : "could not save", qPrintable(file));
-            QCoreApplication::exit(saved ? 0 : 1);
+            std::fflush(stderr);
+            std::_Exit(saved ? 0 : 1);  // a modal box may still be open: no clean-up needed
         });
+        view.open(*w);
     });
     return true;
 }

@@ -1,12 +1,15 @@
 // Qt implementation of the platform interface.
 #include "app/window/QtPlatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
+
+#include <utility>
 
 #include "reference/window/Vopr.h"
 
@@ -65,6 +68,11 @@ MessageResult QtPlatform::ShowMessage(MessageKind kind, std::string_view text, M
                     DialogParent());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
+    // The buttons speak the language of the rest of the program.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}, {QMessageBox::Abort, "Прервать"}};
+    for (const auto& [button, caption] : captions)
+        if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(caption));
     const int pressed = box.exec();
     switch (pressed) {
     case QMessageBox::Ok: return MessageResult::Ok;
@@ -83,6 +91,11 @@ std::optional<std::string> QtPlatform::RunFileDialog(const FileDialogRequest& re
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtNameFilters(request.filter));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Сохранить") : QStringLiteral("Открыть"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
     if (!request.initialFile.empty()) dialog.selectFile(FromUtf8(request.initialFile));
     dialog.setModal(true);
