@@ -56,11 +56,26 @@ std::string ComplexFormula(int code) {
     return {};
 }
 
+// The node's text, with its parents' while it begins in lower case ("по диаметру" under
+// "Скорость воздуха" reads "Скорость воздуха по диаметру").
+std::string NodeTitle(int index) {
+    std::string text = NodeByIndex(index)->text;
+    auto lower = [](const std::string& t) {
+        // Lower-case Cyrillic letters start with the bytes D0 B0..BF or D1 80..8F in UTF-8.
+        const unsigned char a = t.empty() ? 0 : static_cast<unsigned char>(t[0]);
+        const unsigned char b = t.size() > 1 ? static_cast<unsigned char>(t[1]) : 0;
+        return (a >= 'a' && a <= 'z') || (a == 0xD0 && b >= 0xB0) || (a == 0xD1 && b <= 0x8F);
+    };
+    for (int parent = ParentIndex(index); parent >= 0 && lower(text); parent = ParentIndex(parent))
+        text = std::string(NodeByIndex(parent)->text) + " " + text;
+    return text;
+}
+
 std::string CalculationEntry(int index) {
     const CatalogueRow* node = NodeByIndex(index);
     const FormulaTemplate* tpl = FindFormulaTemplate(node->code);
     std::string h = "<div class=\"calc\" id=\"calc-" + std::to_string(node->code) + "\">\n";
-    h += "<h4>" + Escape(node->text) + " <span class=\"code\">код " + std::to_string(node->code) + "</span></h4>\n";
+    h += "<h4>" + Escape(NodeTitle(index)) + " <span class=\"code\">код " + std::to_string(node->code) + "</span></h4>\n";
     h += "<img src=\"Pict/" + Escape(node->picture) + ".jpg\" width=\"301\" height=\"179\" alt=\"\">\n";
     if (tpl) h += "<p class=\"title\">" + Escape(tpl->title) + "</p>\n";
     h += "<p>Ввод: <code>" + Escape(BracketTemplate(node->code)) + "</code></p>\n<ol>\n";
@@ -83,7 +98,7 @@ std::string CalculationEntry(int index) {
 
 std::string GroupEntry(int index) {
     const CatalogueRow* node = NodeByIndex(index);
-    std::string h = "<div class=\"group\" id=\"group-" + std::to_string(node->code) + "\">\n<h4>" + Escape(node->text) +
+    std::string h = "<div class=\"group\" id=\"group-" + std::to_string(node->code) + "\">\n<h4>" + Escape(NodeTitle(index)) +
                     "</h4>\n<p>" + Escape(node->hint) + "</p>\n</div>\n";
     return h;
 }
