@@ -188,6 +188,18 @@ TEST(JpegDecoder, GoodAndBadBytes) {
     }
 }
 
+// A header that announces a huge image is refused before any pixel memory is taken.
+TEST(JpegDecoder, RefusesHugeDimensions) {
+    QByteArray bytes = MakeJpeg(16, 16, 1, 2, 3);
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(frame, 0);
+    const char huge[4] = {'\xEA', '\x60', '\xEA', '\x60'};  // 60000 x 60000
+    bytes.replace(frame + 5, 4, QByteArray(huge, 4));
+    QString error;
+    EXPECT_TRUE(DecodeJpeg(bytes, {}, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+}
+
 TEST(JpegDecoder, ScalesDownOnlyWhileLargerThanTheTarget) {
     const QByteArray big = MakeJpeg(1200, 720, 0, 0, 0);
     EXPECT_EQ(DecodeJpeg(big, QSize(301, 179)).size(), QSize(600, 360));

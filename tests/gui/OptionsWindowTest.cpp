@@ -1,6 +1,8 @@
 // The settings window: validation when it closes (button, Esc, close box), the repair
 // question, the user-constants grid rules, the highlighting and the track bar.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QTreeWidget>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -177,6 +179,38 @@ TEST(OptionsWindow, AutoLoadFileChosenThroughTheDialog) {
     EXPECT_EQ(f.platform.fileDialogs()[0].request.title, "Файл с настройками калькулятора");
     EXPECT_EQ(f.options.EditFAutoLoad->text(), QString::fromStdString(f.Path(QStringLiteral("mine.ini"))));
     EXPECT_TRUE(f.options.ChBoxAutoLoad->isChecked());
+}
+
+// The recent settings files: picking one saves the current file first, then reads the
+// picked one; the main window shows what was read.
+TEST(OptionsFiles, PickingARecentFileSwitchesToIt) {
+    GuiFixture f;
+    f.SelectNode(QStringLiteral("Скорость жидкости"));
+    f.platform.QueueFile(f.Path(QStringLiteral("a.ini")));
+    f.face().NFileSaveAsClick();
+    f.SelectNode(QStringLiteral("Гидравлика"));
+    f.platform.QueueFile(f.Path(QStringLiteral("b.ini")));
+    f.face().NFileSaveAsClick();
+    TFormOptions& options = *f.windows->options;
+    options.RefreshFromModel();
+    ASSERT_GE(options.CBoxIniFile->count(), 2);
+    EXPECT_EQ(options.CBoxIniFile->itemText(0), QString::fromStdString(f.Path(QStringLiteral("b.ini"))));
+    options.CBoxIniFileChange(1);  // a.ini
+    EXPECT_EQ(f.calculator->main.settingsFile.currentFile, f.Path(QStringLiteral("a.ini")));
+    EXPECT_EQ(f.face().PanelPodsk->text(), QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
+}
+
+TEST(OptionsFiles, FileButtonAsksBeforeOpening) {
+    for (MessageResult answer : {MessageResult::No, MessageResult::Yes}) {
+        SCOPED_TRACE(answer == MessageResult::Yes);
+        GuiFixture f;
+        f.platform.QueueMessageResult(answer);
+        f.windows->options->BBtnIniFile->click();
+        ASSERT_FALSE(f.platform.MessageTexts().empty());
+        EXPECT_EQ(f.platform.MessageTexts()[0],
+                  "Перед загрузкой новых настроек текущие будут потеряны. Загрузить новые?...");
+        EXPECT_EQ(f.platform.fileDialogs().size(), answer == MessageResult::Yes ? 1u : 0u);
+    }
 }
 
 }  // namespace

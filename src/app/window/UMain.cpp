@@ -66,7 +66,7 @@ void TFormFace::createWidgets() {
     PanelPict = Named(new QFrame(client), "PanelPict");
     PanelPict->setGeometry(290, 33, 301, 179);
     ImageF = Named(new CaptionPanel(PanelPict), "ImageF");
-    static_cast<CaptionPanel*>(ImageF)->setFrameStyle(QFrame::NoFrame);
+    ImageF->setFrameStyle(QFrame::NoFrame);
     ImageF->setGeometry(0, 0, 301, 179);
     ImageF->setScaledContents(true);  // the picture is stretched to the panel
     ImageF->setContextMenuPolicy(Qt::CustomContextMenu);

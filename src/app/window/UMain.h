@@ -1,5 +1,5 @@
 // TFormFace: the main window of the calculator. It owns the widgets, focus, colours and
-// pictures, and forwards every command to the core session it is given.
+// pictures, and forwards every command to the core calculator it is given.
 #pragma once
 
 #include <QImage>
@@ -43,8 +43,9 @@ class TFormFace : public QMainWindow {
     Q_OBJECT
 public:
     // The calculator is the core of the program (state, models); it outlives the window.
-    // Its start directory is where the program INI, the pictures and the help live. The
-    // busy indicator is shown while an evaluation runs (optional).
+    // Its start directory is where the program INI lives, and where the pictures, the
+    // literature and the help are looked for first. The busy indicator is shown while an
+    // evaluation runs (optional).
     TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* busy = nullptr,
               QWidget* parent = nullptr);
     ~TFormFace() override;
@@ -129,7 +130,7 @@ private:
     void setTexts();
     void setFonts();
 
-    // Keys (UMainKeys.cpp): true when the key was handled and must not go further.
+    // Keys (UMainCompute.cpp): true when the key was handled and must not go further.
     bool FormKeyPress(QKeyEvent* event);
     bool FormKeyDown(QKeyEvent* event);
     void AppendMemoryResult(int digit);
@@ -149,7 +150,8 @@ private:
     void RefreshRecentItems();
     void CaretToEnd();
 
-    // Focus cues and hints (UMainHints.cpp).
+    // Focus cues and hints (UMainHints.cpp; the hint line and input line ones beside their
+    // commands in UMainTree.cpp and UMainCompute.cpp).
     void TViewTipEnter();
     void TViewTipExit();
     void PanTemaClick();
@@ -226,7 +228,7 @@ private:
     DataFolders dataFolders_;  // pictures, literature and help: start directory, else installed
     QImage picture_;
     QString shownPictureFile_;
-    bool refreshing_ = false;  // widgets are being set from the session: no change events
+    bool refreshing_ = false;  // widgets are being set from the calculator: no change events
 };
 
 }  // namespace zul
