@@ -62,7 +62,7 @@ GuiFixture::~GuiFixture() {
 
 void GuiFixture::Start() {
     calculator = std::make_unique<Calculator>(CreateCalculator(ToStd(dir.path())));
-    windows = CreateWindows(*calculator, platform, nullptr);
+    windows = CreateWindows(*calculator, platform, busy);
     windows->face->SetModalRunner([this](QWidget* window) { opened.push_back(window->objectName()); });
 }
 

@@ -45,6 +45,7 @@ public:
     std::unique_ptr<Calculator> calculator;
     std::unique_ptr<ZulWindows> windows;
     std::vector<QString> opened;  // object names of the windows the main window showed
+    BusyIndicator* busy = nullptr;  // handed to the windows by Start()
 };
 
 // A JPEG file of a single colour, written with libjpeg.

@@ -138,6 +138,27 @@ TEST(MainCompute, HugePasteFailsQuicklyWithoutMessage) {
     EXPECT_EQ(f.face().CBoxMainStr->count(), 0);
 }
 
+// The busy cursor is shown while the evaluator works and is gone afterwards, also when a
+// fault ends the evaluation.
+TEST(MainCompute, BusyIndicatorBalanced) {
+    struct Counting : BusyIndicator {
+        void Begin() override { ++begins; }
+        void End() override { ++ends; }
+        int begins = 0;
+        int ends = 0;
+    };
+    for (const char* typed : {"2+3", "ln(0)", "2+"}) {
+        SCOPED_TRACE(typed);
+        Counting counting;
+        GuiFixture f(false);
+        f.busy = &counting;
+        f.Start();
+        f.Compute(QString::fromUtf8(typed));
+        EXPECT_GE(counting.begins, 1);
+        EXPECT_EQ(counting.begins, counting.ends);
+    }
+}
+
 TEST(MainCompute, PreviousExpressionStepsThroughHistory) {
     GuiFixture f;
     f.Compute(QStringLiteral("1+1"));
