@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -95,7 +96,7 @@ TEST(PictureFiles, EveryNameOfTheTableDecodesAtThePanelSize) {
 // A picture that failed to draw comes out as one flat colour: each must have dark ink
 // (text, lines) on a light ground, and no two names may share the same image.
 TEST(PictureFiles, EachPictureIsDrawnAndDifferent) {
-    std::set<std::vector<unsigned char>> seen;
+    std::set<std::uint64_t> seen;  // FNV-1a of the pixels
     for (int i = 1; i <= kPictureCount; ++i) {
         const std::string_view name = PictureName(i);
         SCOPED_TRACE(std::string(name));
@@ -109,7 +110,9 @@ TEST(PictureFiles, EachPictureIsDrawnAndDifferent) {
         }
         EXPECT_GT(dark, 300) << "too little ink";
         EXPECT_GT(light, 3000) << "too little light area";
-        EXPECT_TRUE(seen.insert(d.pixels).second) << "same image as another name";
+        std::uint64_t hash = 14695981039346656037ull;
+        for (unsigned char byte : d.pixels) hash = (hash ^ byte) * 1099511628211ull;
+        EXPECT_TRUE(seen.insert(hash).second) << "same image as another name";
     }
 }
 

@@ -278,4 +278,38 @@ std::optional<Expr> ParseFormula(std::string_view text, const SymbolNamer& namer
     return Parser(text, namer).Run();
 }
 
+std::string Describe(const Expr& e) {
+    auto joined = [](const std::vector<Expr>& list) {
+        std::string out;
+        for (const Expr& x : list) out += (out.empty() ? "" : "·") + Describe(x);
+        return out;
+    };
+    switch (e.kind) {
+        case Expr::Kind::Number:
+        case Expr::Kind::Symbol:
+            return e.text;
+        case Expr::Kind::Sum: {
+            std::string out = "(";
+            for (std::size_t i = 0; i < e.a.size(); ++i)
+                out += (e.minus[i] ? (i ? " − " : "−") : (i ? " + " : "")) + Describe(e.a[i]);
+            return out + ")";
+        }
+        case Expr::Kind::Product:
+            return e.b.empty() ? joined(e.a) : "[" + joined(e.a) + " / " + joined(e.b) + "]";
+        case Expr::Kind::Power:
+            return Describe(e.a[0]) + "^(" + Describe(e.a[1]) + ")";
+        case Expr::Kind::Root:
+            return (e.rootIndex == 4 ? "∜(" : "√(") + Describe(e.a[0]) + ")";
+        case Expr::Kind::Function:
+            return e.text + "(" + Describe(e.a[0]) + ")";
+        case Expr::Kind::Factorial:
+            return Describe(e.a[0]) + "!";
+        case Expr::Kind::Negate:
+            return "−" + Describe(e.a[0]);
+        case Expr::Kind::BigSum:
+            return "Σ" + Describe(e.a[0]);
+    }
+    return {};
+}
+
 }  // namespace zul::pictgen

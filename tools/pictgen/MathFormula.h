@@ -32,4 +32,8 @@ using SymbolNamer = std::function<std::string(std::string_view identifier)>;
 // text does not parse.
 std::optional<Expr> ParseFormula(std::string_view text, const SymbolNamer& namer);
 
+// The tree on one line, brackets showing its shape: a fraction "[a·b / c]", a root "√(x)"
+// or "∜(x)", a power "x^(y)", a sum "(a + b − c)".
+std::string Describe(const Expr& e);
+
 }  // namespace zul::pictgen
