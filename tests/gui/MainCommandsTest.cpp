@@ -84,6 +84,18 @@ TEST(MainCommands, MenuItemsAndToolButtonsOpenTheirWindows) {
     }
 }
 
+// The memory window opens just above the input line: its top is the main window's top plus
+// the input line's top in the client area, less its own height, plus 14.
+TEST(MainCommands, MemoryWindowIsPlacedAboveTheInputLine) {
+    GuiFixture f;
+    f.face().move(120, 300);
+    QWidget* memory = f.windows->memory.get();
+    f.face().SpButtonMemClick();
+    const int inputTop = f.face().CBoxMainStr->y();  // in the client area
+    EXPECT_EQ(memory->x(), f.face().frameGeometry().left());
+    EXPECT_EQ(memory->frameGeometry().top(), f.face().frameGeometry().top() + inputTop - memory->frameGeometry().height() + 14);
+}
+
 TEST(MainCommands, MenuShortcutsAsTheSystemGivesThem) {
     GuiFixture f;
     struct Case {

@@ -84,7 +84,7 @@ void Show(QWidget* window) {
 
 TEST(SecondaryScreenshots, Memory) {
     GuiFixture fx;
-    for (const char* text : {"2+3*4", "sin(pi/6)+2^10", "[12.5] [80]", "1/3*3"}) fx.Compute(QString::fromUtf8(text));
+    for (const char* text : {"2+3*4", "sin(pi/6)+2^10", "2*pi*0.5", "1/3*3"}) fx.Compute(QString::fromUtf8(text));
     fx.calculator->memory.AddOrUpdateLine(3, "//!//!скорость, м/с");
     auto& memory = *static_cast<TFormMem*>(fx.windows->memory.get());
     Show(&memory);
