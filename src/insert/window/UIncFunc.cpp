@@ -62,6 +62,16 @@ QString ToQ(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A caption panel keeps its 10-point font; a caption longer than the panel steps down a
+// pixel or two rather than lose its end.
+void ShowCaption(CaptionPanel* panel, const QString& caption) {
+    panel->setText(caption);
+    for (int pixels = 13; pixels >= 11; --pixels) {
+        panel->setFont(TimesBold(pixels));
+        if (panel->fontMetrics().horizontalAdvance(caption) + panel->indent() <= panel->contentsRect().width()) break;
+    }
+}
+
 }  // namespace
 
 TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* parent)
@@ -193,7 +203,7 @@ void TFormIncFunc::ArrangeFields() {
         const bool shown = d.FieldVisible(k);
         PanDat[static_cast<std::size_t>(k - 1)]->setVisible(shown);
         CombDat[static_cast<std::size_t>(k - 1)]->setVisible(shown);
-        if (shown) PanDat[static_cast<std::size_t>(k - 1)]->setText(ToQ(d.FieldCaption(k)));
+        if (shown) ShowCaption(PanDat[static_cast<std::size_t>(k - 1)], ToQ(d.FieldCaption(k)));
     }
     BBtnCansel->move(kButtonLeft, g.exitButtonTop);
     PanLine2->move(0, g.lineTop);

@@ -1,8 +1,11 @@
 // TFormVirStrings construction: widgets, menus, texts, fonts and the wiring of every control.
 #include "lists/window/UVichStr.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +29,7 @@ constexpr int kClientHeight = 470;
 constexpr int kToolHeight = 34;
 constexpr int kBottomHeight = 34;
 constexpr int kBannerWidth = 420;
+constexpr int kMenuHeight = 25;  // the menu bar at 96 dpi; fitMenuBar() makes room for a taller one
 
 QToolButton* SpeedButton(QWidget* parent, const char* name, int x, const QIcon& icon) {
     auto* button = Named(new QToolButton(parent), name);
@@ -78,14 +82,25 @@ TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWi
     createWidgets();
     setTexts();
     setFonts();
+    fitMenuBar();
     createConnections();
     ShowList();
+}
+
+void TFormVirStrings::fitMenuBar() {
+    const int needed = std::max(kMenuHeight, MainMenu->sizeHint().height());
+    const int extra = needed - kMenuHeight;
+    MainMenu->setGeometry(0, 0, kClientWidth, needed);
+    if (extra <= 0) return;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != MainMenu && !child->isWindow()) child->move(child->x(), child->y() + extra);
+    setFixedSize(kClientWidth, kClientHeight + extra);
 }
 
 TFormVirStrings::~TFormVirStrings() = default;
 
 void TFormVirStrings::createWidgets() {
-    const int menuHeight = MainMenu->sizeHint().height();
+    const int menuHeight = kMenuHeight;
     PanelTools = Named(new QFrame(this), "PanelTools");
     PanelTools->setGeometry(0, menuHeight, kClientWidth, kToolHeight);
     PanelTools->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -146,7 +161,7 @@ void TFormVirStrings::createToolbar() {
     SpButVAll = SpeedButton(PanelTools, "SpButVAll", 146, GridGlyphIcon(GridGlyph::ComputeAll));
     SpButUp = SpeedButton(PanelTools, "SpButUp", 178, GridGlyphIcon(GridGlyph::Up));
     SpButDown = SpeedButton(PanelTools, "SpButDown", 204, GridGlyphIcon(GridGlyph::Down));
-    BBtnInc = BitButton(PanelTools, "BBtnInc", QRect(236, 3, 104, 28), GridGlyphIcon(GridGlyph::Add));
+    BBtnInc = BitButton(PanelTools, "BBtnInc", QRect(236, 3, 106, 28), GridGlyphIcon(GridGlyph::Add));
     BBtnTiraj = BitButton(PanelTools, "BBtnTiraj", QRect(344, 3, 88, 28), GridGlyphIcon(GridGlyph::Copy));
     BBtnDec = BitButton(PanelTools, "BBtnDec", QRect(436, 3, 144, 28), GridGlyphIcon(GridGlyph::Delete));
     // SpButOn and SpButOff share one place; exactly one of them shows.
@@ -201,7 +216,6 @@ void TFormVirStrings::createMenus() {
     NZulExe = Item(this, NHelp, "NZulExe");
     MainMenu->addMenu(NHelp);
     for (QMenu* menu : {NFile, NString, NVich, NMove, NHelp}) menu->setToolTipsVisible(false);
-    MainMenu->setGeometry(0, 0, kClientWidth, MainMenu->sizeHint().height());
 }
 
 // Every Russian text of the window.
@@ -290,6 +304,7 @@ void TFormVirStrings::setFonts() {
                        static_cast<QWidget*>(ProgBarV)})
         w->setFont(TimesBold(15));
     StrGridVir->setFont(TimesBold(15));
+    StrGridVir->horizontalHeader()->setFont(TimesBold(13));
     for (QWidget* w : {static_cast<QWidget*>(LabelFile), static_cast<QWidget*>(EditNameF),
                        static_cast<QWidget*>(PanIzmSohr)})
         w->setFont(TimesBold(14));

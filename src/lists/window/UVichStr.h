@@ -132,6 +132,8 @@ private:
     void createConnections();
     void setTexts();
     void setFonts();
+    // The menu bar takes the height its font needs; the rest of the window moves down.
+    void fitMenuBar();
 
     // The captions around the grid for the current line (StrGridVirSelectCell).
     void ShowCurrentLine();

@@ -74,7 +74,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    // A header wider than its column shows its whole text as a tooltip.
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     if (section < 0 || section >= static_cast<int>(headers_.size())) return {};
     return headers_[static_cast<std::size_t>(section)];
 }
@@ -96,6 +97,9 @@ StringGrid::StringGrid(int columns, QWidget* parent) : QTableView(parent), model
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    // A header cut by a narrow column keeps its beginning, which still reads.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {

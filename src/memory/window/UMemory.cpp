@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -79,15 +80,15 @@ void TFormMem::createWidgets() {
     Panel1 = Named(new QFrame(this), "Panel1");
     Panel1->setGeometry(0, 0, kClientWidth, 36);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    BBtnInc = BitButton(Panel1, "BBtnInc", QRect(4, 4, 100, 28), GridGlyphIcon(GridGlyph::Add));
-    BBtnDec = BitButton(Panel1, "BBtnDec", QRect(106, 4, 96, 28), GridGlyphIcon(GridGlyph::Delete));
-    SpButClear = SpeedButton(Panel1, "SpButClear", 206, GridGlyphIcon(GridGlyph::Clear));
-    BBtnAddCalc = BitButton(Panel1, "BBtnAddCalc", QRect(236, 4, 112, 28), GridGlyphIcon(GridGlyph::Insert));
+    BBtnInc = BitButton(Panel1, "BBtnInc", QRect(4, 4, 110, 28), GridGlyphIcon(GridGlyph::Add));
+    BBtnDec = BitButton(Panel1, "BBtnDec", QRect(116, 4, 104, 28), GridGlyphIcon(GridGlyph::Delete));
+    SpButClear = SpeedButton(Panel1, "SpButClear", 222, GridGlyphIcon(GridGlyph::Clear));
+    BBtnAddCalc = BitButton(Panel1, "BBtnAddCalc", QRect(250, 4, 122, 28), GridGlyphIcon(GridGlyph::Insert));
     ComBoxKakVst = Named(new QComboBox(Panel1), "ComBoxKakVst");
-    ComBoxKakVst->setGeometry(352, 6, 138, 24);
-    SpButUp = SpeedButton(Panel1, "SpButUp", 496, GridGlyphIcon(GridGlyph::Up));
-    SpButDown = SpeedButton(Panel1, "SpButDown", 523, GridGlyphIcon(GridGlyph::Down));
-    SpButAboutMem = SpeedButton(Panel1, "SpButAboutMem", 562, GlyphIcon(Glyph::About));
+    ComBoxKakVst->setGeometry(376, 6, 128, 24);
+    SpButUp = SpeedButton(Panel1, "SpButUp", 508, GridGlyphIcon(GridGlyph::Up));
+    SpButDown = SpeedButton(Panel1, "SpButDown", 535, GridGlyphIcon(GridGlyph::Down));
+    SpButAboutMem = SpeedButton(Panel1, "SpButAboutMem", 568, GlyphIcon(Glyph::About));
 
     StrGridChisl = Named(new StringGrid(MemoryTable::kColumns, this), "StrGridChisl");
     StrGridChisl->setGeometry(2, 38, kClientWidth - 4, kPanWhatTop - 40);
@@ -150,6 +151,7 @@ void TFormMem::setFonts() {
                        static_cast<QWidget*>(BBtnExitMem), static_cast<QWidget*>(StrGridChisl)})
         w->setFont(TimesBold(16));
     ComBoxKakVst->setFont(TimesBold(13));
+    StrGridChisl->horizontalHeader()->setFont(TimesBold(14));
     PanWhat->setFont(TimesBold(LargeDesktop() ? 17 : 16));
 }
 

@@ -53,9 +53,9 @@ QLineEdit* ConversionLine(QWidget* page, std::string_view text, int left, int to
     line->setReadOnly(!editable);
     line->setText(ToQ(text));
     line->setCursorPosition(0);
-    // On the window's face colour, so that the lines read as text that can be copied.
+    // On the page's own colour, so that the lines read as text that can be copied.
     QPalette p = line->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    p.setColor(QPalette::Base, Qt::transparent);
     line->setPalette(p);
     return line;
 }
@@ -138,6 +138,11 @@ void TFormEdIzm::createConstantsPage() {
     StrGridConst->setItemDelegateForColumn(2, new SnapBackDelegate(StrGridConst));
     StrGridConst->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    StrGridConst->setFont(TimesBold(13));
+    StrGridConst->horizontalHeader()->setFont(TimesBold(12));
+    StrGridConst->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    // "№п.п." is wider than its 26 px column; its beginning is what should show.
+    StrGridConst->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < 4; ++c) StrGridConst->setColumnWidth(c, kConstantsColumnWidths[static_cast<std::size_t>(c)]);
     PageConEdIzm->addTab(page, ToQ(kConstantsPageTitle));
 }
