@@ -193,6 +193,23 @@ TEST(ListsFiles, SaveCloseOpenAndAppendThroughScriptedDialogs) {
     EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
 }
 
+TEST(ListsFiles, AMegabytePastedIntoACellSurvivesSaveAndOpen) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    const QString big(1'000'000, QLatin1Char('7'));
+    QAbstractItemModel* model = w.StrGridVir->model();
+    ASSERT_TRUE(model->setData(model->index(0, kColumnNote), big));
+    w.VichTekStrClick();  // an empty expression: nothing to compute
+    const std::string path = fx.Path(QStringLiteral("big.sl"));
+    fx.platform.QueueFile(path);
+    w.VirSaveAsClick();
+    w.VirCloseClick();
+    fx.platform.QueueFile(path);
+    w.VirOpenClick();
+    EXPECT_EQ(w.list().Line(1).note.size(), 1'000'000u);
+    EXPECT_LE(model->index(0, kColumnNote).data().toString().size(), GridModel::kShownCharacters + 1);
+}
+
 struct CloseCase {
     const char* name;
     std::vector<MessageResult> answers;
@@ -273,6 +290,33 @@ TEST(ListsMenu, ShortcutsAsTheWindowGivesThem) {
         EXPECT_EQ(ToStd(action->shortcut().toString()), keys);
     }
     EXPECT_TRUE(w.NHelpFunc->text().endsWith(QStringLiteral("\tF8")));  // shown, but F8 computes
+}
+
+TEST(ListsMenu, HelpCommandsOpenTheirWindows) {
+    struct OpenCase {
+        void (TFormVirStrings::*command)();
+        const char* window;
+    };
+    const OpenCase cases[] = {
+        {&TFormVirStrings::NHelpFuncClick, "FormFunc"},
+        {&TFormVirStrings::NHelpEdIzmClick, "FormEdIzm"},
+        {&TFormVirStrings::NHelpAboutClick, "FormAbout"},
+        {&TFormVirStrings::SpButOptClick, "FormOptions"},  // the settings window of the parent
+    };
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    std::vector<std::string> opened;
+    w.SetModalRunner([&opened](QDialog* window) { opened.push_back(ToStd(window->objectName())); });
+    for (const OpenCase& c : cases) {
+        SCOPED_TRACE(c.window);
+        opened.clear();
+        (w.*c.command)();
+        EXPECT_EQ(opened, std::vector<std::string>{c.window});
+    }
+    bool handedOver = false;
+    w.SetOptionsCommand([&handedOver] { handedOver = true; });
+    w.SpButOptClick();
+    EXPECT_TRUE(handedOver);
 }
 
 // A list file of n lines "k+1" with the line numbers as written by the list file writer.
