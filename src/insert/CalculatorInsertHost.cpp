@@ -1,11 +1,10 @@
 // The insert-formula dialog's host over the calculator's state.
 #include "insert/CalculatorInsertHost.h"
 
-#include "app/RecentCalculations.h"
+#include "app/Calculator.h"
 #include "calc/Dispatch.h"
 #include "eval/Evaluator.h"
 #include "insert/InsertFormula.h"
-#include "settings/SettingsModel.h"
 
 namespace zul {
 
@@ -13,39 +12,40 @@ namespace {
 
 class CalculatorInsertHost : public InsertFormulaHost {
 public:
-    explicit CalculatorInsertHost(const InsertHostState& state) : state_(state) {}
+    CalculatorInsertHost(Calculator& calculator, BusyIndicator* busy) : calc_(calculator), busy_(busy) {}
 
-    int CalculationCode() const override { return state_.calculationCode; }
-    bool TimeSumMode() const override { return state_.timeSumMode; }
+    int CalculationCode() const override { return calc_.main.topic.calculationCode; }
+    bool TimeSumMode() const override { return calc_.main.topic.timeSumMode; }
 
     bool Evaluate(std::string_view text, Extended& value) override {
         return EvaluateExpression(text, value, Context());
     }
     bool Dispatch(std::string_view text, Extended& value) override {
-        return CalculationDispatch(text, state_.calculationCode, state_.settings.constants, Context(), value);
+        return CalculationDispatch(text, CalculationCode(), calc_.settings.constants, Context(), value);
     }
     bool TimeSum(std::string_view text, std::string& result) override {
-        return zul::TimeSum(text, state_.calculationCode, result);
+        return zul::TimeSum(text, CalculationCode(), result);
     }
     void RecordRecentCalculation(const std::string& entryText) override {
-        state_.recent.Record(entryText, state_.selectedNodeIndex);
+        calc_.main.recent.Record(entryText, calc_.main.topic.selectedNodeIndex);
     }
 
 private:
-    // The constants and the angle unit as the settings hold them at this moment.
+    // The user constants and the angle unit as the settings hold them at this moment.
     EvalContext Context() const {
-        EvalContext context = state_.settings.MakeEvalContext();
-        context.busy = state_.busy;
+        EvalContext context = calc_.settings.MakeEvalContext();
+        context.busy = busy_;
         return context;
     }
 
-    InsertHostState state_;
+    Calculator& calc_;
+    BusyIndicator* busy_;
 };
 
 }  // namespace
 
-std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(const InsertHostState& state) {
-    return std::make_unique<CalculatorInsertHost>(state);
+std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(Calculator& calculator, BusyIndicator* busy) {
+    return std::make_unique<CalculatorInsertHost>(calculator, busy);
 }
 
 }  // namespace zul

@@ -9,20 +9,10 @@ namespace zul {
 
 class BusyIndicator;
 class InsertFormulaHost;
-class RecentCalculations;
-struct SettingsModel;
+struct Calculator;
 
-// The main state the host reads at every call (the dialog is modal, so it cannot change
-// while the dialog is open, but it does between showings).
-struct InsertHostState {
-    const int& calculationCode;
-    const bool& timeSumMode;
-    const int& selectedNodeIndex;  // the node a recorded preview belongs to
-    const SettingsModel& settings;
-    RecentCalculations& recent;
-    BusyIndicator* busy = nullptr;
-};
-
-std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(const InsertHostState& state);
+// The host reads the calculator at every call: the dialog is modal, so nothing changes
+// while it is open, but the calculation and the settings do between showings.
+std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(Calculator& calculator, BusyIndicator* busy = nullptr);
 
 }  // namespace zul

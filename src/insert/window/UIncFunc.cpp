@@ -12,7 +12,8 @@
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
 #include "insert/InsertFormula.h"
-#include "insert/window/UIncFuncContext.h"
+#include "app/Calculator.h"
+#include "insert/CalculatorInsertHost.h"
 #include "insert/window/ULiterature.h"
 
 namespace zul {
@@ -77,11 +78,11 @@ void ShowCaption(CaptionPanel* panel, const QString& caption) {
 TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       platform_(platform),
+      host_(MakeCalculatorInsertHost(calculator)),
       dialog_(std::make_unique<InsertFormulaDialog>()),
-      startDirectory_(IncFuncContextOf(calculator).startDirectory) {
+      startDirectory_(calculator.main.startDirectory) {
     setObjectName(QStringLiteral("FormIncFunc"));
     setModal(true);
-    host_ = MakeCalculatorInsertHost(IncFuncContextOf(calculator).host);
     runModal_ = [](QDialog* window) { window->exec(); };
     literature_ = [this] {
         SpButtonliteratureClick(platform_, startDirectory_, host_->CalculationCode());
