@@ -170,6 +170,33 @@ TEST(InsertDialog, TimeSumFieldsStartWithTheEmptyTime) {
     EXPECT_EQ(ToStd(fx.InputText()), "[01:30:00] [00:45:30] [-00:00:30]");
 }
 
+TEST(InsertDialog, CalculationsWithoutATemplateInsertArgumentGroups) {
+    struct GroupCase {
+        int code;
+        std::vector<const char*> values;
+        const char* preview;
+        const char* inserted;
+    };
+    const GroupCase cases[] = {
+        {50026, {"3", "4", "5"}, "= 6", "[3] [4] [5]"},
+        {5002, {"62 65 70"}, "= 71.687087117758", "[62] [65] [70]"},
+        {50026, {"1", "2", "3"}, "= Error", "[1] [2] [3]"},  // rejected, inserted all the same
+    };
+    for (const GroupCase& c : cases) {
+        SCOPED_TRACE(c.inserted);
+        GuiFixture fx;
+        SelectCode(fx, c.code);
+        Script(Dialog(fx), [&](TFormIncFunc& d) {
+            for (std::size_t k = 0; k < c.values.size(); ++k) Type(d, static_cast<int>(k + 1), c.values[k]);
+            d.BBtnRez->click();
+            EXPECT_EQ(ToStd(d.ReadRez->text()), c.preview);
+            d.BBtnIncF->click();
+        });
+        fx.face().SpButtonVstFuncClick();
+        EXPECT_EQ(ToStd(fx.InputText()), c.inserted);
+    }
+}
+
 TEST(InsertDialog, GeometryFollowsTheNumberOfFields) {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const int d = static_cast<long long>(screen.width()) * screen.height() > 480000 ? 6 : 0;
