@@ -13,6 +13,7 @@ struct Calculator;
 
 // The host reads the calculator at every call: the dialog is modal, so nothing changes
 // while it is open, but the calculation and the settings do between showings.
-std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(Calculator& calculator, BusyIndicator* busy = nullptr);
+std::unique_ptr<InsertFormulaHost> MakeCalculatorInsertHost(Calculator& calculator,
+                                                            BusyIndicator* busy = nullptr);
 
 }  // namespace zul

@@ -1,15 +1,14 @@
 // The insert-formula dialog TFormIncFunc: substitution, preview by Enter, insert, the close
 // box and "Выход", empty fields, arithmetic faults, the geometry of its fields, the yellow
 // caption cue, and the literature shown by a click on its free area.
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "GuiTestSupport.h"
@@ -102,8 +101,13 @@ struct LeaveCase {
 TEST(InsertDialog, LeavingWithoutInsertInsertsNothing) {
     const LeaveCase cases[] = {
         {"Выход", [](TFormIncFunc& d) { d.BBtnCansel->click(); }},
-        {"close box after a preview", [](TFormIncFunc& d) { d.BBtnRez->click(); d.close(); }},
-        {"Escape does not close", [](TFormIncFunc& d) {
+        {"close box after a preview",
+         [](TFormIncFunc& d) {
+             d.BBtnRez->click();
+             d.close();
+         }},
+        {"Escape does not close",
+         [](TFormIncFunc& d) {
              QTest::keyClick(d.CombDat[0]->lineEdit(), Qt::Key_Escape);
              EXPECT_TRUE(d.isVisible());
          }},
@@ -209,7 +213,8 @@ TEST(InsertDialog, GeometryFollowsTheNumberOfFields) {
         GuiFixture fx;
         SelectCode(fx, c.code);
         Script(Dialog(fx), [&](TFormIncFunc& w) {
-            for (int k = 1; k <= 6; ++k) EXPECT_EQ(w.CombDat[static_cast<std::size_t>(k - 1)]->isVisible(), k <= c.fields);
+            for (int k = 1; k <= 6; ++k)
+                EXPECT_EQ(w.CombDat[static_cast<std::size_t>(k - 1)]->isVisible(), k <= c.fields);
             const QRect exit = w.BBtnCansel->geometry();
             if (c.fields == 1) {
                 EXPECT_EQ(exit.top(), w.BBtnIncF->geometry().top() + 32 + d);
@@ -263,7 +268,7 @@ struct LiteratureCase {
     const char* name;
     std::string fileBytes;  // empty: no file
     int code;
-    const char* shown;      // nullptr: nothing shown
+    const char* shown;  // nullptr: nothing shown
     MessageKind kind;
 };
 
@@ -283,10 +288,12 @@ TEST(Literature, MessageBoxesOfTheReferences) {
         {"missing source", "[Program]\nName=ZUL\n[LitPoints]\nLP-5=9:1/\n", 5,
          "\nОшибка чтения файла\n\nZul.lit\n\nили нет данных...\n\n(1)\n", MessageKind::Information},
         {"broken lines and an unended list",
-         "[Program]\r\nName=ZUL\r\ngarbage without equals\r\n[LitPoints\r\nLP-2=3:4\r\n[Literature]\r\nLit-03=Книга\r\n",
+         "[Program]\r\nName=ZUL\r\ngarbage without "
+         "equals\r\n[LitPoints\r\nLP-2=3:4\r\n[Literature]\r\nLit-03=Книга\r\n",
          2, nullptr, MessageKind::Information},
         {"not a literature file", "[Program]\nName=XZUL\n", 1,
-         "Этот файл не является файлом со ссылками на используемую литературу для программы ЗУЛ.", MessageKind::Error},
+         "Этот файл не является файлом со ссылками на используемую литературу для программы ЗУЛ.",
+         MessageKind::Error},
         {"no file", "", 1, nullptr, MessageKind::Information},
     };
     for (const LiteratureCase& c : cases) {

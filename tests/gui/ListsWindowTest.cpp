@@ -1,6 +1,8 @@
 // The expression lists window TFormVirStrings: line commands, computing with references and
 // switched-off lines, list files through scripted dialogs, closing with unsaved changes,
 // the banner, the menu.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,8 +10,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
 #include "app/window/Panels.h"
@@ -152,7 +152,8 @@ TEST(ListsFiles, SaveCloseOpenAndAppendThroughScriptedDialogs) {
     w.VirSaveClick();
     ASSERT_EQ(fx.platform.fileDialogs().size(), 1u);
     EXPECT_EQ(fx.platform.fileDialogs()[0].request.title, "Сохранение списка вычислений");
-    EXPECT_EQ(fx.platform.fileDialogs()[0].request.filter, "Списки вычислений (*.sl)|*.sl|Все файлы (*.*)|*.*");
+    EXPECT_EQ(fx.platform.fileDialogs()[0].request.filter,
+              "Списки вычислений (*.sl)|*.sl|Все файлы (*.*)|*.*");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(first)));
     EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Сохр.");
     EXPECT_TRUE(w.EditNameF->isVisibleTo(&w));
@@ -280,10 +281,10 @@ TEST(ListsMenu, ShortcutsAsTheWindowGivesThem) {
     GuiFixture fx;
     TFormVirStrings& w = Lists(fx);
     const std::pair<QAction*, const char*> cases[] = {
-        {w.NOpen, "F3"},        {w.NSave, "F2"},          {w.NSaveAs, "Alt+F2"},  {w.NClose, "Alt+F3"},
-        {w.NOptions, "F4"},     {w.NVichTek, "F8"},       {w.NVichAll, "Alt+F8"}, {w.NUp, "Ctrl+Up"},
-        {w.NDown, "Ctrl+Down"}, {w.NInc, "Alt+Ins"},      {w.NDec, "Alt+Del"},    {w.NHelpEdIzm, "F6"},
-        {w.NHelpHtml, "F1"},    {w.NHelpAbout, "F9"},     {w.NHelpFunc, ""},      {w.NErase, ""},
+        {w.NOpen, "F3"},        {w.NSave, "F2"},      {w.NSaveAs, "Alt+F2"},  {w.NClose, "Alt+F3"},
+        {w.NOptions, "F4"},     {w.NVichTek, "F8"},   {w.NVichAll, "Alt+F8"}, {w.NUp, "Ctrl+Up"},
+        {w.NDown, "Ctrl+Down"}, {w.NInc, "Alt+Ins"},  {w.NDec, "Alt+Del"},    {w.NHelpEdIzm, "F6"},
+        {w.NHelpHtml, "F1"},    {w.NHelpAbout, "F9"}, {w.NHelpFunc, ""},      {w.NErase, ""},
     };
     for (const auto& [action, keys] : cases) {
         SCOPED_TRACE(ToStd(action->objectName()));
@@ -321,7 +322,8 @@ TEST(ListsMenu, HelpCommandsOpenTheirWindows) {
 
 // A list file of n lines "k+1" with the line numbers as written by the list file writer.
 QByteArray ListFileOfLines(int n) {
-    QByteArray bytes = "[Program]\r\nName=ZUL (ver 1.4)\r\n[Design]\r\nColWidths=40 380 101 39 100\r\n[Strings]\r\n";
+    QByteArray bytes =
+        "[Program]\r\nName=ZUL (ver 1.4)\r\n[Design]\r\nColWidths=40 380 101 39 100\r\n[Strings]\r\n";
     bytes += "CountStrings=" + QByteArray::number(n) + "\r\n";
     for (int k = 1; k <= n; ++k)
         bytes += "str-" + QByteArray::number(k) + "=" + QByteArray::number(k) + "+1//!//!//!\r\n";
@@ -337,7 +339,8 @@ TEST(ListsLarge, TenThousandLinesComputeWithTheWindowRepainting) {
     ASSERT_EQ(w.list().LineCount(), 10'000);
     w.show();
     int maximum = 0;
-    QObject::connect(w.ProgBarV, &QProgressBar::valueChanged, &w, [&](int) { maximum = w.ProgBarV->maximum(); });
+    QObject::connect(w.ProgBarV, &QProgressBar::valueChanged, &w,
+                     [&](int) { maximum = w.ProgBarV->maximum(); });
     w.VichAllClick();
     EXPECT_EQ(w.list().Line(10'000).result, "10001");
     EXPECT_FALSE(w.ProgBarV->isVisible());

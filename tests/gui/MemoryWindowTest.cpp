@@ -1,11 +1,11 @@
 // The memory window TFormMem: insert modes, row commands, cell captions, closing and the
 // history, editing through the grid, placement above the input line.
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
 #include "app/window/Panels.h"
@@ -30,7 +30,8 @@ void ClickCell(TFormMem& memory, int row, int column) {
 
 std::vector<std::string> Expressions(GuiFixture& fx) {
     std::vector<std::string> out;
-    for (int r = 1; r <= fx.calculator->memory.RowCount(); ++r) out.push_back(fx.calculator->memory.Row(r).expression);
+    for (int r = 1; r <= fx.calculator->memory.RowCount(); ++r)
+        out.push_back(fx.calculator->memory.Row(r).expression);
     return out;
 }
 
@@ -44,10 +45,12 @@ struct InsertCase {
 };
 
 const InsertCase kInsertCases[] = {
-    {"expression at start", 0, "2", 1, "5*5+2", "Выражение  №1  вставлено в главную строку ввода Калькулятора."},
+    {"expression at start", 0, "2", 1, "5*5+2",
+     "Выражение  №1  вставлено в главную строку ввода Калькулятора."},
     {"result at end", 1, "2", 2, "2+25", "Результат  №1  вставлен в главную строку ввода Калькулятора."},
     {"replace", 2, "2", 1, "5*5", "Выражение  №1  вставлено в главную строку ввода Калькулятора."},
-    {"empty line takes the value alone", 1, "", 2, "25", "Результат  №1  вставлен в главную строку ввода Калькулятора."},
+    {"empty line takes the value alone", 1, "", 2, "25",
+     "Результат  №1  вставлен в главную строку ввода Калькулятора."},
     {"note column inserts nothing", 1, "2", 3, "2", nullptr},
 };
 
@@ -81,7 +84,10 @@ struct CellCase {
 
 TEST(MemorySelection, CaptionAndInsertButtonFollowTheCell) {
     const CellCase cases[] = {
-        {2, 1, "Выражение №2", true}, {1, 2, "Результат №1", true}, {2, 3, "Строка №2", false}, {1, 0, "Строка №1", false},
+        {2, 1, "Выражение №2", true},
+        {1, 2, "Результат №1", true},
+        {2, 3, "Строка №2", false},
+        {1, 0, "Строка №1", false},
     };
     GuiFixture fx;
     FillMemory(fx, {"1+1//!2//!", "3*3//!9//!"});

@@ -1,6 +1,8 @@
 // The unit reference TFormEdIzm, the function list TFormFunc and the about box TFormAbout:
 // their texts, the constants that snap back, the remembered page and cell, the two timers
 // (driven by calling their tick) and Escape.
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,9 +10,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "GuiTestSupport.h"
@@ -133,7 +132,7 @@ TEST(ReferenceAbout, StripCyclesFromLimeThroughEightColours) {
     TFormAbout w;
     auto strip = [&w] { return w.PanLine1->palette().color(QPalette::Window); };
     EXPECT_EQ(strip(), QColor(0, 255, 0));
-    const QColor expected[] = {{0, 0, 255},   {0, 255, 0}, {255, 0, 0},   {0, 128, 128}, {0, 0, 0},
+    const QColor expected[] = {{0, 0, 255},   {0, 255, 0},   {255, 0, 0}, {0, 128, 128}, {0, 0, 0},
                                {255, 255, 0}, {0, 255, 255}, {128, 0, 0}, {0, 0, 255}};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         SCOPED_TRACE(i + 1);

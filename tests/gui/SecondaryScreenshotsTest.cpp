@@ -1,5 +1,7 @@
 // The secondary windows as a user sees them: every caption fits its control, and with
 // ZUL_SCREENSHOT_DIR set (scripts/screenshots-secondary) each view is written there as a PNG.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
@@ -11,9 +13,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "GuiTestSupport.h"
@@ -49,7 +48,8 @@ void ExpectCaptionsFit(QWidget* window) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
     }
     for (QLineEdit* line : window->findChildren<QLineEdit*>()) {
-        if (!line->isVisibleTo(window) || !line->isReadOnly() || line->parentWidget()->inherits("QComboBox")) continue;
+        if (!line->isVisibleTo(window) || !line->isReadOnly() || line->parentWidget()->inherits("QComboBox"))
+            continue;
         SCOPED_TRACE(ToStd(line->objectName() + QLatin1Char(' ') + line->text()));
         EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()) + 4, line->width());
     }
@@ -62,8 +62,10 @@ void Save(QWidget* window, const QString& name, QMenu* menu = nullptr) {
     EXPECT_FALSE(shot.isNull());
     if (menu != nullptr) {
         const QPixmap popup = menu->grab();
-        const QPoint at = menu->mapTo(window, QPoint(0, 0)).x() > 0 ? menu->pos() - window->pos() : QPoint(0, 0);
-        QPixmap both(std::max(shot.width(), at.x() + popup.width()), std::max(shot.height(), at.y() + popup.height()));
+        const QPoint at =
+            menu->mapTo(window, QPoint(0, 0)).x() > 0 ? menu->pos() - window->pos() : QPoint(0, 0);
+        QPixmap both(std::max(shot.width(), at.x() + popup.width()),
+                     std::max(shot.height(), at.y() + popup.height()));
         both.fill(Qt::white);
         QPainter p(&both);
         p.drawPixmap(0, 0, shot);
@@ -84,7 +86,8 @@ void Show(QWidget* window) {
 
 TEST(SecondaryScreenshots, Memory) {
     GuiFixture fx;
-    for (const char* text : {"2+3*4", "sin(pi/6)+2^10", "2*pi*0.5", "1/3*3"}) fx.Compute(QString::fromUtf8(text));
+    for (const char* text : {"2+3*4", "sin(pi/6)+2^10", "2*pi*0.5", "1/3*3"})
+        fx.Compute(QString::fromUtf8(text));
     fx.calculator->memory.AddOrUpdateLine(3, "//!//!скорость, м/с");
     auto& memory = *static_cast<TFormMem*>(fx.windows->memory.get());
     Show(&memory);
@@ -97,8 +100,11 @@ TEST(SecondaryScreenshots, Memory) {
 TEST(SecondaryScreenshots, Lists) {
     GuiFixture fx;
     auto& lists = *static_cast<TFormVirStrings*>(fx.windows->lists.get());
-    const char* lines[][2] = {{"2+2", ""}, {"[1]*10", "в десять раз больше"}, {"sqrt(16)", "нет такой функции"},
-                              {"[2]/3", ""}, {"(1+[4])^2", "квадрат"}};
+    const char* lines[][2] = {{"2+2", ""},
+                              {"[1]*10", "в десять раз больше"},
+                              {"sqrt(16)", "нет такой функции"},
+                              {"[2]/3", ""},
+                              {"(1+[4])^2", "квадрат"}};
     int row = 0;
     for (const auto& line : lines) {
         if (++row > lists.list().LineCount()) lists.BBtnIncClick();
@@ -168,7 +174,7 @@ TEST(SecondaryScreenshots, UnitReferencePages) {
     TFormEdIzm w(position);
     Show(&w);
     const char* names[] = {"reference-force", "reference-pressure", "reference-energy",
-                           "reference-power", "reference-heat", "reference-constants"};
+                           "reference-power", "reference-heat",     "reference-constants"};
     for (int page = 0; page < 6; ++page) {
         SCOPED_TRACE(names[page]);
         w.PageConEdIzm->setCurrentIndex(page);

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/Calculator.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
-#include "insert/InsertFormula.h"
-#include "app/Calculator.h"
 #include "insert/CalculatorInsertHost.h"
+#include "insert/InsertFormula.h"
 #include "insert/window/ULiterature.h"
 
 namespace zul {
@@ -69,14 +69,17 @@ void ShowCaption(CaptionPanel* panel, const QString& caption) {
     panel->setText(caption);
     for (int pixels = 13; pixels >= 11; --pixels) {
         panel->setFont(TimesBold(pixels));
-        if (panel->fontMetrics().horizontalAdvance(caption) + panel->indent() <= panel->contentsRect().width()) break;
+        if (panel->fontMetrics().horizontalAdvance(caption) + panel->indent() <=
+            panel->contentsRect().width())
+            break;
     }
 }
 
 }  // namespace
 
 TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       platform_(platform),
       host_(MakeCalculatorInsertHost(calculator)),
       dialog_(std::make_unique<InsertFormulaDialog>()),
@@ -84,9 +87,7 @@ TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* 
     setObjectName(QStringLiteral("FormIncFunc"));
     setModal(true);
     runModal_ = [](QDialog* window) { window->exec(); };
-    literature_ = [this] {
-        SpButtonliteratureClick(platform_, startDirectory_, host_->CalculationCode());
-    };
+    literature_ = [this] { SpButtonliteratureClick(platform_, startDirectory_, host_->CalculationCode()); };
     createWidgets();
     setTexts();
     setFonts();
@@ -165,9 +166,9 @@ void TFormIncFunc::setTexts() {
 
 void TFormIncFunc::setFonts() {
     setFont(TimesBold(16));
-    for (QWidget* w : {static_cast<QWidget*>(ReadFunc), static_cast<QWidget*>(ReadRez),
-                       static_cast<QWidget*>(BBtnRez), static_cast<QWidget*>(BBtnIncF),
-                       static_cast<QWidget*>(BBtnCansel)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(ReadFunc), static_cast<QWidget*>(ReadRez), static_cast<QWidget*>(BBtnRez),
+          static_cast<QWidget*>(BBtnIncF), static_cast<QWidget*>(BBtnCansel)})
         w->setFont(TimesBold(16));
     for (QComboBox* combo : CombDat) combo->setFont(TimesBold(16));
     for (CaptionPanel* caption : PanDat) caption->setFont(TimesBold(13));
@@ -266,25 +267,25 @@ bool TFormIncFunc::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != this) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BBtnRezClick();
-            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                BBtnRezClick();
+                return true;
+            }
+            // Escape is not a command of this dialog; it must not close it either.
+            if (key == Qt::Key_Escape) return true;
+            break;
         }
-        // Escape is not a command of this dialog; it must not close it either.
-        if (key == Qt::Key_Escape) return true;
-        break;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        for (std::size_t i = 0; i < CombDat.size(); ++i) {
-            if (watched == CombDat[i])
-                PanDat[i]->setPanelColor(event->type() == QEvent::FocusIn ? Yellow() : ButtonFace());
-        }
-        break;
-    default:
-        break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            for (std::size_t i = 0; i < CombDat.size(); ++i) {
+                if (watched == CombDat[i])
+                    PanDat[i]->setPanelColor(event->type() == QEvent::FocusIn ? Yellow() : ButtonFace());
+            }
+            break;
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

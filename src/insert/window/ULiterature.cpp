@@ -22,11 +22,14 @@ std::string LiteratureDisplayText(const std::string& text) {
 void SpButtonliteratureClick(Platform& platform, const std::string& startDirectory, int code) {
     const LiteratureMessage message = SpButtonliteratureClick(startDirectory, code);
     switch (message.kind) {
-    case LiteratureMessage::Kind::None: break;
-    case LiteratureMessage::Kind::NotLiteratureFile: platform.ShowError(message.text); break;
-    case LiteratureMessage::Kind::Information:
-        platform.ShowInformation(LiteratureDisplayText(message.text));
-        break;
+        case LiteratureMessage::Kind::None:
+            break;
+        case LiteratureMessage::Kind::NotLiteratureFile:
+            platform.ShowError(message.text);
+            break;
+        case LiteratureMessage::Kind::Information:
+            platform.ShowInformation(LiteratureDisplayText(message.text));
+            break;
     }
 }
 

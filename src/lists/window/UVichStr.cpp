@@ -1,8 +1,6 @@
 // TFormVirStrings construction: widgets, menus, texts, fonts and the wiring of every control.
 #include "lists/window/UVichStr.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QFrame>
 #include <QHeaderView>
@@ -13,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/Calculator.h"
 #include "app/window/Glyphs.h"
@@ -70,7 +69,8 @@ QString ToQ(std::string_view text) {
 }  // namespace
 
 TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calc_(calculator),
       platform_(platform),
       files_(list_, platform, calculator.question) {
@@ -130,8 +130,9 @@ void TFormVirStrings::createWidgets() {
     PanCloseWin->setGeometry(14, bottomTop, kBannerWidth, kBottomHeight);
     PanCloseWin->hide();
     BBtnHelp = BitButton(this, "BBtnHelp", QRect(444, bottomTop, 120, kBottomHeight), GlyphIcon(Glyph::Help));
-    BBtnExitVichStr = BitButton(this, "BBtnExitVichStr", QRect(570, bottomTop, kClientWidth - 22 - 570, kBottomHeight),
-                                GlyphIcon(Glyph::Exit));
+    BBtnExitVichStr =
+        BitButton(this, "BBtnExitVichStr", QRect(570, bottomTop, kClientWidth - 22 - 570, kBottomHeight),
+                  GlyphIcon(Glyph::Exit));
 
     PanLine1 = Named(new QFrame(this), "PanLine1");
     PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
@@ -146,7 +147,8 @@ void TFormVirStrings::createWidgets() {
         [this](int row, int column, const std::string& text) { list_.SetCell(row, column, text); },
         [](int column) { return column != kColumnNumber; },
     });
-    for (int c = 0; c < kListColumnCount; ++c) StrGridVir->SetHeader(c, ToQ(kListHeaders[static_cast<std::size_t>(c)]));
+    for (int c = 0; c < kListColumnCount; ++c)
+        StrGridVir->SetHeader(c, ToQ(kListHeaders[static_cast<std::size_t>(c)]));
     StrGridVir->SetColumnWidths(list_.ColumnWidths());
     setTabOrder(StrGridVir, BBtnHelp);
     setTabOrder(BBtnHelp, BBtnExitVichStr);
@@ -298,10 +300,10 @@ void TFormVirStrings::setTexts() {
 }
 
 void TFormVirStrings::setFonts() {
-    for (QWidget* w : {static_cast<QWidget*>(BBtnInc), static_cast<QWidget*>(BBtnTiraj),
-                       static_cast<QWidget*>(BBtnDec), static_cast<QWidget*>(BBtnHelp),
-                       static_cast<QWidget*>(BBtnExitVichStr), static_cast<QWidget*>(PanCloseWin),
-                       static_cast<QWidget*>(ProgBarV)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(BBtnInc), static_cast<QWidget*>(BBtnTiraj), static_cast<QWidget*>(BBtnDec),
+          static_cast<QWidget*>(BBtnHelp), static_cast<QWidget*>(BBtnExitVichStr),
+          static_cast<QWidget*>(PanCloseWin), static_cast<QWidget*>(ProgBarV)})
         w->setFont(TimesBold(15));
     StrGridVir->setFont(TimesBold(15));
     StrGridVir->horizontalHeader()->setFont(TimesBold(13));
@@ -365,7 +367,8 @@ void TFormVirStrings::createConnections() {
         ShowFileState();
     });
     connect(StrGridVir, &StringGrid::columnResized, this, [this](int column, int width) {
-        if (column >= 0 && column < kListColumnCount) list_.ColumnWidths()[static_cast<std::size_t>(column)] = width;
+        if (column >= 0 && column < kListColumnCount)
+            list_.ColumnWidths()[static_cast<std::size_t>(column)] = width;
     });
 }
 

@@ -47,36 +47,50 @@ void Line(QPainter& p, const QColor& fill) {
 void Paint(QPainter& p, GridGlyph glyph) {
     const QColor navy(0, 0, 128), green(0, 128, 0);
     switch (glyph) {
-    case GridGlyph::Add: Letters(p, QStringLiteral("+"), green, 20); break;
-    case GridGlyph::Delete: Letters(p, QStringLiteral("−"), Qt::red, 20); break;
-    case GridGlyph::Copy:
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(2, 2, 11, 12);
-        p.drawRect(7, 6, 11, 12);
-        break;
-    case GridGlyph::Clear:
-        Line(p, Qt::white);
-        p.setPen(QPen(Qt::red, 2));
-        p.drawLine(4, 3, 16, 17);
-        p.drawLine(16, 3, 4, 17);
-        break;
-    case GridGlyph::Up: Triangle(p, true, QColor(0, 160, 255)); break;
-    case GridGlyph::Down: Triangle(p, false, QColor(0, 160, 255)); break;
-    case GridGlyph::LineOff:
-        Line(p, QColor(0, 200, 0));
-        p.setPen(QPen(Qt::red, 2));
-        p.drawLine(3, 17, 17, 3);
-        break;
-    case GridGlyph::LineOn:
-        Line(p, QColor(192, 192, 192));
-        p.setPen(QPen(green, 3));
-        p.drawLine(4, 10, 8, 15);
-        p.drawLine(8, 15, 16, 4);
-        break;
-    case GridGlyph::ComputeLine: Letters(p, QStringLiteral("="), green, 20); break;
-    case GridGlyph::ComputeAll: Letters(p, QStringLiteral("Σ"), green, 18); break;
-    case GridGlyph::Insert: Letters(p, QStringLiteral("↵"), navy, 18); break;
+        case GridGlyph::Add:
+            Letters(p, QStringLiteral("+"), green, 20);
+            break;
+        case GridGlyph::Delete:
+            Letters(p, QStringLiteral("−"), Qt::red, 20);
+            break;
+        case GridGlyph::Copy:
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(Qt::white);
+            p.drawRect(2, 2, 11, 12);
+            p.drawRect(7, 6, 11, 12);
+            break;
+        case GridGlyph::Clear:
+            Line(p, Qt::white);
+            p.setPen(QPen(Qt::red, 2));
+            p.drawLine(4, 3, 16, 17);
+            p.drawLine(16, 3, 4, 17);
+            break;
+        case GridGlyph::Up:
+            Triangle(p, true, QColor(0, 160, 255));
+            break;
+        case GridGlyph::Down:
+            Triangle(p, false, QColor(0, 160, 255));
+            break;
+        case GridGlyph::LineOff:
+            Line(p, QColor(0, 200, 0));
+            p.setPen(QPen(Qt::red, 2));
+            p.drawLine(3, 17, 17, 3);
+            break;
+        case GridGlyph::LineOn:
+            Line(p, QColor(192, 192, 192));
+            p.setPen(QPen(green, 3));
+            p.drawLine(4, 10, 8, 15);
+            p.drawLine(8, 15, 16, 4);
+            break;
+        case GridGlyph::ComputeLine:
+            Letters(p, QStringLiteral("="), green, 20);
+            break;
+        case GridGlyph::ComputeAll:
+            Letters(p, QStringLiteral("Σ"), green, 18);
+            break;
+        case GridGlyph::Insert:
+            Letters(p, QStringLiteral("↵"), navy, 18);
+            break;
     }
 }
 

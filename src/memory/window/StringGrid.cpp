@@ -1,12 +1,11 @@
 // The string grid of the memory and list windows.
 #include "memory/window/StringGrid.h"
 
-#include <algorithm>
-
+#include <QAbstractItemDelegate>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QAbstractItemDelegate>
+#include <algorithm>
 
 namespace zul {
 
@@ -80,7 +79,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return headers_[static_cast<std::size_t>(section)];
 }
 
-StringGrid::StringGrid(int columns, QWidget* parent) : QTableView(parent), model_(new GridModel(columns, this)) {
+StringGrid::StringGrid(int columns, QWidget* parent)
+    : QTableView(parent), model_(new GridModel(columns, this)) {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -101,10 +101,9 @@ StringGrid::StringGrid(int columns, QWidget* parent) : QTableView(parent), model
     // A header cut by a narrow column keeps its beginning, which still reads.
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && !silent_) emit cellSelected(current.row() + 1, current.column());
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid() && !silent_) emit cellSelected(current.row() + 1, current.column());
+    });
     connect(model_, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) {
                 if (from == to) emit cellEdited(from.row() + 1, from.column());
@@ -123,7 +122,8 @@ void StringGrid::Reload() {
     silent_ = true;
     model_->Reload();
     SetColumnWidths(widths);
-    if (row > 0 && model_->rowCount() > 0) setCurrentIndex(model_->index(std::min(row, model_->rowCount()) - 1, column));
+    if (row > 0 && model_->rowCount() > 0)
+        setCurrentIndex(model_->index(std::min(row, model_->rowCount()) - 1, column));
     silent_ = false;
 }
 

@@ -5,7 +5,6 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <QTableView>
-
 #include <functional>
 #include <span>
 #include <string>

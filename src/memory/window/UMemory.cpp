@@ -56,7 +56,8 @@ bool LargeDesktop() {
 }  // namespace
 
 TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calc_(calculator),
       platform_(platform),
       commands_(std::make_unique<MemoryCommands>(calculator.memory, calculator.main.settingsFile,
@@ -98,7 +99,8 @@ void TFormMem::createWidgets() {
     PanWhat->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PanWhat->setIndent(12);
     BBtnHelp = BitButton(PanWhat, "BBtnHelp", QRect(364, 2, 108, kPanWhatHeight - 4), GlyphIcon(Glyph::Help));
-    BBtnExitMem = BitButton(PanWhat, "BBtnExitMem", QRect(476, 2, 114, kPanWhatHeight - 4), GlyphIcon(Glyph::Exit));
+    BBtnExitMem =
+        BitButton(PanWhat, "BBtnExitMem", QRect(476, 2, 114, kPanWhatHeight - 4), GlyphIcon(Glyph::Exit));
 
     PanLine1 = Named(new QFrame(this), "PanLine1");
     PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
@@ -118,8 +120,9 @@ void TFormMem::createWidgets() {
         [](int column) { return column >= 1; },
     });
     for (int c = 0; c < MemoryTable::kColumns; ++c)
-        StrGridChisl->SetHeader(c, QString::fromUtf8(MemoryTable::HeaderText(c).data(),
-                                                     static_cast<qsizetype>(MemoryTable::HeaderText(c).size())));
+        StrGridChisl->SetHeader(c,
+                                QString::fromUtf8(MemoryTable::HeaderText(c).data(),
+                                                  static_cast<qsizetype>(MemoryTable::HeaderText(c).size())));
     setTabOrder(StrGridChisl, BBtnHelp);
     setTabOrder(BBtnHelp, BBtnExitMem);
 }
@@ -134,8 +137,8 @@ void TFormMem::setTexts() {
     SetHint(SpButClear, QStringLiteral("Очистить память"));
     BBtnAddCalc->setText(QStringLiteral("Вставить..."));
     SetHint(BBtnAddCalc, QStringLiteral("Вставить выражение (результат) в строку Калькулятора"));
-    ComBoxKakVst->addItems({QStringLiteral("В начало строки"), QStringLiteral("В конец строки"),
-                            QStringLiteral("Заменить")});
+    ComBoxKakVst->addItems(
+        {QStringLiteral("В начало строки"), QStringLiteral("В конец строки"), QStringLiteral("Заменить")});
     SetHint(SpButUp, QStringLiteral("Переместить строку ВВЕРХ по списку"));
     SetHint(SpButDown, QStringLiteral("Переместить строку ВНИЗ по списку"));
     SetHint(SpButAboutMem, QStringLiteral("О Программе..."));

@@ -1,8 +1,6 @@
 // TFormEdIzm: the unit reference window.
 #include "reference/window/UEdIzm.h"
 
-#include <algorithm>
-
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
@@ -34,7 +33,8 @@ class SnapBackDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         const QString stored = index.data(Qt::EditRole).toString();
@@ -63,7 +63,8 @@ QLineEdit* ConversionLine(QWidget* page, std::string_view text, int left, int to
 }  // namespace
 
 TFormEdIzm::TFormEdIzm(std::array<int, 3>& rememberedPosition, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       remembered_(rememberedPosition) {
     setObjectName(QStringLiteral("FormEdIzm"));
     setModal(true);
@@ -83,7 +84,8 @@ void TFormEdIzm::createWidgets() {
     PageConEdIzm = Named(new QTabWidget(this), "PageConEdIzm");
     PageConEdIzm->setGeometry(6, 6, kClientWidth - 12, 380);
     for (int i = 0; i < static_cast<int>(ConversionPages().size()); ++i) {
-        PageConEdIzm->addTab(createConversionPage(i), ToQ(ConversionPages()[static_cast<std::size_t>(i)].title));
+        PageConEdIzm->addTab(createConversionPage(i),
+                             ToQ(ConversionPages()[static_cast<std::size_t>(i)].title));
     }
     createConstantsPage();
 
@@ -119,7 +121,8 @@ QWidget* TFormEdIzm::createConversionPage(int pageIndex) {
     // The right column stands beside the last lines of the left one.
     int rightTop = top - kLineHeight * static_cast<int>(data.rightColumn.size());
     for (std::string_view text : data.rightColumn) {
-        Lines.push_back(ConversionLine(page, text, 8 + leftWidth + 6, rightTop, fullWidth - leftWidth - 6, false));
+        Lines.push_back(
+            ConversionLine(page, text, 8 + leftWidth + 6, rightTop, fullWidth - leftWidth - 6, false));
         rightTop += kLineHeight;
     }
     return page;
@@ -143,7 +146,8 @@ void TFormEdIzm::createConstantsPage() {
     StrGridConst->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     // "№п.п." is wider than its 26 px column; its beginning is what should show.
     StrGridConst->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < 4; ++c) StrGridConst->setColumnWidth(c, kConstantsColumnWidths[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < 4; ++c)
+        StrGridConst->setColumnWidth(c, kConstantsColumnWidths[static_cast<std::size_t>(c)]);
     PageConEdIzm->addTab(page, ToQ(kConstantsPageTitle));
 }
 

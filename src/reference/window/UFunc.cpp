@@ -25,7 +25,8 @@ QString ToQ(std::string_view text) {
 }  // namespace
 
 TFormFunc::TFormFunc(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FormFunc"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
