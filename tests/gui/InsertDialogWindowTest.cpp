@@ -331,5 +331,28 @@ TEST(Literature, AClickOnTheDialogsFreeAreaShowsIt) {
     EXPECT_EQ(fx.platform.messages()[0].text.rfind("Справочник проектировщика\n(12-15)", 0), 0u);
 }
 
+TEST(Literature, EveryEntryPointShowsTheSameReferences) {
+    GuiFixture fx(false);
+    fx.WriteFile(QStringLiteral("Zul.lit"), QByteArray::fromStdString(kLitUtf8));
+    fx.Start();
+    fx.SelectNode(QStringLiteral("Скорость жидкости"));
+    ASSERT_EQ(fx.calculator->main.topic.calculationCode, 1);
+    TFormFace& face = fx.face();
+    const std::pair<const char*, std::function<void()>> entries[] = {
+        {"toolbar button", [&] { face.SpButtonliterature->click(); }},
+        {"menu item", [&] { face.NVstLiter->trigger(); }},
+        {"popup item", [&] { face.PMLiter->trigger(); }},
+        {"free area of the insert dialog", [&] { Dialog(fx).FormClick(); }},
+    };
+    for (const auto& [name, run] : entries) {
+        SCOPED_TRACE(name);
+        fx.platform.ClearRecords();
+        run();
+        ASSERT_EQ(fx.platform.messages().size(), 1u);
+        EXPECT_EQ(fx.platform.messages()[0].text,
+                  "Справочник проектировщика\n(12-15)\n\nВнутренние санитарно-технические устройства\n\n");
+    }
+}
+
 }  // namespace
 }  // namespace zul::test
