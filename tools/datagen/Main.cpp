@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include "HelpWriter.h"
-#include "settings/IniEncoding.h"
+#include "LiteratureSource.h"
 
 namespace {
 
@@ -32,24 +31,14 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
     return std::rename(temp.c_str(), path.c_str()) == 0;
 }
 
-// Lines of the UTF-8 source become CR LF lines in Windows-1251, as the literature file is
-// read on every platform.
 int WriteLiterature(const std::string& source, const std::string& output) {
     std::string text;
     if (!ReadFile(source, text)) {
         std::fprintf(stderr, "zul_datagen: cannot read %s\n", source.c_str());
         return 1;
     }
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    std::string lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines += line;
-        lines += "\r\n";
-    }
     std::string encoded;
-    if (!zul::Utf8ToWindows1251(lines, encoded)) {
+    if (!zul::datagen::ConvertLiteratureSource(text, encoded)) {
         std::fprintf(stderr, "zul_datagen: %s has a character outside Windows-1251\n", source.c_str());
         return 1;
     }
