@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -221,6 +222,23 @@ TEST(MemoryWindow, PlacedJustAboveTheInputLine) {
     EXPECT_EQ(memory.x(), fx.face().frameGeometry().left());
     EXPECT_EQ(memory.frameGeometry().top(),
               fx.face().frameGeometry().top() + inputTop - memory.frameGeometry().height() + 14);
+}
+
+TEST(MemoryWindow, HelpOpensTheHelpFileOrTheMainWindowsCommand) {
+    GuiFixture fx;
+    fx.WriteFile(QStringLiteral("Zul.html"), "<html></html>");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(fx.dir.path());
+    Memory(fx).BBtnHelp->click();
+    QDir::setCurrent(previous);
+    ASSERT_EQ(fx.platform.openedWithDesktop().size(), 1u);
+    EXPECT_TRUE(
+        QString::fromStdString(fx.platform.openedWithDesktop()[0]).endsWith(QStringLiteral("Zul.html")));
+    int handed = 0;
+    Memory(fx).SetHelpCommand([&handed] { ++handed; });
+    Memory(fx).BBtnHelp->click();
+    EXPECT_EQ(handed, 1);
+    EXPECT_EQ(fx.platform.openedWithDesktop().size(), 1u);
 }
 
 }  // namespace

@@ -44,6 +44,10 @@ public:
     using ModalRunner = std::function<void(QDialog* window)>;
     void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
+    // "Помощь": by default the help file of the current directory is opened; the main window
+    // hands in its own command, which also knows the installed help.
+    void SetHelpCommand(std::function<void()> command) { help_ = std::move(command); }
+
     // Handlers.
     void VirOpenClick();
     void VirSaveClick();
@@ -151,6 +155,7 @@ private:
     ListFileCommands files_;
     std::function<void()> options_;
     ModalRunner runModal_;
+    std::function<void()> help_;
     bool computing_ = false;
 };
 

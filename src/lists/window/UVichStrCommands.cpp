@@ -198,6 +198,10 @@ void TFormVirStrings::NHelpAboutClick() {
 }
 
 void TFormVirStrings::BBtnHelpClick() {
+    if (help_) {
+        help_();
+        return;
+    }
     const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
     if (help) platform_.OpenWithDesktop(*help);
 }

@@ -37,6 +37,10 @@ public:
     using ModalRunner = std::function<void(QDialog* window)>;
     void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
+    // "Помощь": by default the help file of the current directory is opened; the main window
+    // hands in its own command, which also knows the installed help.
+    void SetHelpCommand(std::function<void()> command) { help_ = std::move(command); }
+
     // Handlers.
     void BBtnIncClick();
     void BBtnDecClick();
@@ -85,6 +89,7 @@ private:
     std::unique_ptr<MemoryCommands> commands_;
     QComboBox* inputLine_ = nullptr;
     ModalRunner runModal_;
+    std::function<void()> help_;
     bool closing_ = false;
 };
 

@@ -94,6 +94,10 @@ void TFormMem::SpButAboutMemClick() {
 }
 
 void TFormMem::BBtnHelpClick() {
+    if (help_) {
+        help_();
+        return;
+    }
     const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
     if (help) platform_.OpenWithDesktop(*help);
 }
