@@ -26,7 +26,11 @@ std::string InstalledDataFolder(const std::string& programPath) {
     std::error_code error;
     fs::path program = fs::weakly_canonical(fs::path(programPath), error);
     if (error) program = fs::path(programPath).lexically_normal();
-    return (program.parent_path().parent_path() / "share" / "zul").string();
+    const fs::path folder = program.parent_path();
+    // Only an installed layout looks above its own folder: a test program in a build folder
+    // must not pick up data that happens to lie beside that folder.
+    const fs::path base = folder.filename() == "bin" ? folder.parent_path() : folder;
+    return (base / "share" / "zul").string();
 }
 
 bool FolderHasData(const std::string& folder, ShippedData item) {

@@ -1,6 +1,7 @@
 // Where the calculator finds the files it ships with: the pictures, the literature file and
-// the help. The start directory comes first; a program installed into a prefix (or started
-// from its build folder) falls back to <prefix>/share/zul beside its bin folder.
+// the help. The start directory comes first; then an installed program's <prefix>/share/zul
+// beside its bin folder, or the share/zul folder beside a program that is not installed
+// (started from its build folder, or unpacked with its data).
 #pragma once
 
 #include <string>
@@ -13,9 +14,10 @@ enum class ShippedData {
     Help,        // "Zul.htm" or "Zul.html"
 };
 
-// The data folder of an installed program: "<folder of the program>/../share/zul", with the
-// program's symbolic links resolved (a /usr/bin/zul that links elsewhere counts from where
-// it points). Empty when the program path is empty.
+// The data folder that belongs to the program: "<prefix>/share/zul" when the program lies
+// in a folder named "bin" (installed into <prefix>), else "share/zul" inside the program's
+// own folder. Symbolic links are resolved first (a /usr/local/bin/zul that links into
+// /opt/zul/bin counts from /opt/zul/bin). Empty when the program path is empty.
 std::string InstalledDataFolder(const std::string& programPath);
 
 // True when the folder holds the item: a directory "Pict", a file "Zul.lit", or a file

@@ -114,6 +114,32 @@ TEST(DataPaths, InstalledFolderFollowsTheProgram) {
     }
 }
 
+// A program outside a bin folder (the build folder, an unpacked archive) keeps its data in
+// share/zul beside itself, and never looks above its own folder.
+TEST(DataPaths, ProgramOutsideBinUsesTheFolderBesideIt) {
+    DataTree tree;
+    const fs::path build = tree.root() / "build";
+    fs::create_directories(build / "src" / "share" / "zul");
+    fs::create_directories(build / "tests");
+    fs::create_directories(build / "share" / "zul");
+    DataTree::Put(build / "src" / "share" / "zul", "Zul.html");
+    DataTree::Put(build / "share" / "zul", "Zul.html");
+    struct Row {
+        const char* name;
+        fs::path program;
+        fs::path expected;
+    };
+    const Row rows[] = {
+        {"the program in the build folder", build / "src" / "zul", build / "src" / "share" / "zul"},
+        {"a test program beside it finds nothing", build / "tests" / "zul_tests_gui", tree.start()},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const std::string folder = DataFolder(ShippedData::Help, tree.start().string(), r.program.string());
+        EXPECT_TRUE(fs::equivalent(folder, r.expected)) << folder;
+    }
+}
+
 TEST(DataPaths, FoldersAreChosenOneByOne) {
     DataTree tree;
     DataTree::Put(tree.start(), "Zul.lit");
