@@ -146,7 +146,7 @@ std::string ReferenceExponentText(Extended v) {
             ++kept[k];
         }
     }
-    char exp[8];
+    char exp[16];
     std::snprintf(exp, sizeof exp, "%04d", exponent < 0 ? -exponent : exponent);
     return std::string(v < 0 ? "-" : " ") + kept[0] + "." + kept.substr(1) + "E" + (exponent < 0 ? "-" : "+") + exp;
 }

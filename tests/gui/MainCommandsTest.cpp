@@ -19,6 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include "lists/window/UVichStr.h"
+#include "memory/window/UMemory.h"
+
 #include "GuiTestSupport.h"
 #include "app/window/Panels.h"
 #include "settings/window/UOpt.h"
@@ -365,7 +368,9 @@ TEST(MainHints, ListsWindowBanner) {
         QStatusTipEvent tip(QString::fromUtf8(c.hint));
         QApplication::sendEvent(f.windows->lists.get(), &tip);
         EXPECT_EQ(banner->isVisibleTo(f.windows->lists.get()), c.visible);
-        if (c.visible) EXPECT_EQ(banner->text(), QString::fromUtf8(c.caption));
+        if (c.visible) {
+            EXPECT_EQ(banner->text(), QString::fromUtf8(c.caption));
+        }
     }
 }
 

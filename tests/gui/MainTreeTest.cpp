@@ -139,7 +139,9 @@ TEST(MainPictures, FallBackRules) {
     for (const PictureCase& c : kPictures) {
         SCOPED_TRACE(c.name);
         GuiFixture f(false);
-        if (!c.files.empty() || !c.broken.empty()) ASSERT_TRUE(QDir(f.dir.path()).mkdir(QStringLiteral("Pict")));
+        if (!c.files.empty() || !c.broken.empty()) {
+            ASSERT_TRUE(QDir(f.dir.path()).mkdir(QStringLiteral("Pict")));
+        }
         for (const char* name : c.files)
             f.WriteFile(QStringLiteral("Pict/") + QString::fromUtf8(name), MakeJpeg(40, 24, 200, 30, 30));
         for (const char* name : c.broken) {

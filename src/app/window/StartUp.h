@@ -15,13 +15,9 @@ class BusyIndicator;
 class TFormFace;
 class TFormOptions;
 class TVopros;
-
-// A stand-in for a lasting window that this build does not have: an empty window with
-// the right caption and name, so that its commands open something.
-class PlaceholderWindow : public QDialog {
-public:
-    PlaceholderWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
-};
+class TFormVirStrings;
+class TFormMem;
+class TFormIncFunc;
 
 struct ZulWindows {
     ZulWindows();
@@ -31,10 +27,10 @@ struct ZulWindows {
 
     std::unique_ptr<TFormFace> face;       // TFormFace
     std::unique_ptr<TFormOptions> options;  // TFormOptions
-    std::unique_ptr<QDialog> lists;         // TFormVirStrings
-    std::unique_ptr<TVopros> question;      // TVopros
-    std::unique_ptr<QDialog> memory;        // TFormMem
-    std::unique_ptr<QDialog> incFunc;       // TFormIncFunc
+    std::unique_ptr<TFormVirStrings> lists;
+    std::unique_ptr<TVopros> question;
+    std::unique_ptr<TFormMem> memory;
+    std::unique_ptr<TFormIncFunc> incFunc;
 };
 
 // Creates the windows in order: TFormFace (which has read the program INI through the
