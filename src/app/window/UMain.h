@@ -95,9 +95,6 @@ public:
 
     // The first activation: the auto-load of the settings file (later calls do nothing).
     void FormActivate();
-    // Runs a command that may raise an arithmetic fault; a fault is shown in the message
-    // box captioned "Калькулятор" and ends the command. False when a fault ended it.
-    bool RunGuarded(const std::function<void()>& command);
 
     // The hint handler: the application's current hint changed to `hint`.
     void ApplicationHint(const QString& hint);

@@ -1,5 +1,5 @@
-// TFormFace: the compute command, the guard that shows arithmetic faults, the input
-// history, the recent calculations and the keys of the window.
+// TFormFace: the compute command (guarded against arithmetic faults), the input history,
+// the recent calculations and the keys of the window.
 #include "app/window/UMain.h"
 
 #include <QComboBox>
@@ -10,10 +10,10 @@
 #include "app/Calculator.h"
 #include "app/ComputeCommand.h"
 #include "app/MainWindowRules.h"
+#include "app/FaultGuard.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
 #include "calc/Pictures.h"
-#include "eval/Extended.h"
 
 namespace zul {
 
@@ -23,21 +23,11 @@ QString ToQ(const std::string& text) { return QString::fromUtf8(text.data(), sta
 
 }  // namespace
 
-bool TFormFace::RunGuarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const ArithmeticFault& fault) {
-        platform_.ShowMessage(MessageKind::Error, fault.what(), MessageButtons::Ok);
-        return false;
-    }
-}
-
 void TFormFace::BBtnVichislClick() {
     CBoxMainStr->setFocus();
     const std::string entered = CBoxMainStr->currentText().toStdString();
     ComputeOutcome outcome;
-    RunGuarded([&] { outcome = zul::BBtnVichislClick(calc_, entered, busy_); });
+    RunGuarded(platform_, [&] { outcome = zul::BBtnVichislClick(calc_, entered, busy_); });
     if (!outcome.computed) return;
     ShowInputText(outcome.inputText);
     CBoxMainStr->setFocus();

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
+#include "app/FaultGuard.h"
 #include "app/MainWindowRules.h"
 #include "app/Platform.h"
 #include "calc/Pictures.h"
@@ -90,7 +91,7 @@ void TFormFace::SpButtonVstFuncClick() {
         calc_.settings.fields[ConstantField::TeplMVozd], calc_.settings.fields[ConstantField::TeplVVozd],
         calc_.settings.fields[ConstantField::PlotnMatTr]};
     std::optional<std::string> text;
-    RunGuarded([&] { text = zul::SpButtonVstFuncClick(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
+    RunGuarded(platform_, [&] { text = zul::SpButtonVstFuncClick(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
     RefreshFromCalculator();
     if (!text) return;
     ShowInputText(*text);

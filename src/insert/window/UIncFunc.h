@@ -74,8 +74,6 @@ private:
     // The texts, value lists and focus the core holds after a command.
     void ShowDialogState();
     void CombDat1Change(int field);
-    // Runs a command that may meet an arithmetic fault: the fault's message box ends it.
-    bool RunGuarded(const std::function<void()>& command);
 
     Platform& platform_;
     std::unique_ptr<InsertFormulaHost> host_;

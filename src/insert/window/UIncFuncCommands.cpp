@@ -2,22 +2,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "app/FaultGuard.h"
 #include "app/Platform.h"
-#include "eval/Extended.h"
 #include "insert/InsertFormula.h"
 #include "insert/window/UIncFunc.h"
 
 namespace zul {
-
-bool TFormIncFunc::RunGuarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const ArithmeticFault& fault) {
-        platform_.ShowMessage(MessageKind::Error, fault.what(), MessageButtons::Ok);
-        return false;
-    }
-}
 
 void TFormIncFunc::CombDat1Change(int field) {
     if (showing_) return;
@@ -26,14 +16,14 @@ void TFormIncFunc::CombDat1Change(int field) {
 }
 
 void TFormIncFunc::BBtnRezClick() {
-    RunGuarded([this] { dialog_->Preview(*host_); });
+    RunGuarded(platform_, [this] { dialog_->Preview(*host_); });
     ShowDialogState();
 }
 
 void TFormIncFunc::BBtnIncFClick() {
     bool closes = false;
     // A fault during the preview ends the command: the dialog stays open, nothing inserted.
-    RunGuarded([this, &closes] { closes = dialog_->Insert(*host_); });
+    RunGuarded(platform_, [this, &closes] { closes = dialog_->Insert(*host_); });
     ShowDialogState();
     if (closes) accept();
 }

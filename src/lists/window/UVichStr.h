@@ -143,8 +143,6 @@ private:
     // The indicator, the file name and the menu state (SetListMenuState).
     void ShowFileState();
     void StrGridVirSelectCell(int row, int column);
-    // Runs a command that may meet an arithmetic fault: the fault's message box ends it.
-    bool RunGuarded(const std::function<void()>& command);
     // A command on the list: an open cell editor hands over its text first, and the list
     // is shown anew afterwards.
     void RunListCommand(const std::function<void()>& command);

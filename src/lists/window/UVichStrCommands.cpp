@@ -11,9 +11,9 @@
 
 #include "app/Calculator.h"
 #include "app/MainWindowRules.h"
+#include "app/FaultGuard.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
-#include "eval/Extended.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/StringGrid.h"
 #include "reference/window/UAboutC.h"
@@ -32,16 +32,6 @@ QString ToQ(const std::string& text) {
 }
 
 }  // namespace
-
-bool TFormVirStrings::RunGuarded(const std::function<void()>& command) {
-    try {
-        command();
-        return true;
-    } catch (const ArithmeticFault& fault) {
-        platform_.ShowMessage(MessageKind::Error, fault.what(), MessageButtons::Ok);
-        return false;
-    }
-}
 
 void TFormVirStrings::RunListCommand(const std::function<void()>& command) {
     if (computing_) return;
@@ -106,7 +96,7 @@ void TFormVirStrings::VirEraseClick() {
 void TFormVirStrings::VichTekStrClick() {
     RunListCommand([this] {
         const EvalContext context = calc_.settings.MakeEvalContext();
-        RunGuarded([&] { list_.ComputeCurrentLine(platform_, context); });
+        RunGuarded(platform_, [&] { list_.ComputeCurrentLine(platform_, context); });
     });
 }
 
@@ -134,7 +124,7 @@ void TFormVirStrings::VichAllClick() {
         progress.hide = [this] { ProgBarV->hide(); };
         const EvalContext context = calc_.settings.MakeEvalContext();
         platform_.SetBusyCursor(true);
-        RunGuarded([&] { list_.ComputeAll(context, progress); });
+        RunGuarded(platform_, [&] { list_.ComputeAll(context, progress); });
         platform_.SetBusyCursor(false);
         computing_ = false;
     });
