@@ -47,8 +47,6 @@ private:
 
 }  // namespace
 
-std::string ToStd(const QString& text) { return text.toStdString(); }
-
 GuiFixture::GuiFixture() : GuiFixture(true) {}
 
 GuiFixture::GuiFixture(bool start) {

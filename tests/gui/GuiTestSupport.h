@@ -11,6 +11,7 @@
 
 #include "app/Calculator.h"
 #include "app/ScriptedPlatform.h"
+#include "app/window/QtText.h"
 #include "app/window/StartUp.h"
 #include "app/window/UMain.h"
 
@@ -50,7 +51,5 @@ public:
 
 // A JPEG file of a single colour, written with libjpeg.
 QByteArray MakeJpeg(int width, int height, unsigned char red, unsigned char green, unsigned char blue);
-
-std::string ToStd(const QString& text);
 
 }  // namespace zul::test

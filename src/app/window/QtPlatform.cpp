@@ -11,6 +11,7 @@
 
 #include <utility>
 
+#include "app/window/QtText.h"
 #include "reference/window/Vopr.h"
 
 namespace zul {
@@ -18,7 +19,7 @@ namespace zul {
 namespace {
 
 QString FromUtf8(std::string_view text) {
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString s = ToQ(text);
     s.remove(QLatin1Char('\r'));
     return s;
 }

@@ -13,15 +13,10 @@
 #include "app/FaultGuard.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "calc/Pictures.h"
 
 namespace zul {
-
-namespace {
-
-QString ToQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 void TFormFace::BBtnVichislClick() {
     CBoxMainStr->setFocus();

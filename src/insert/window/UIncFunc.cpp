@@ -12,6 +12,7 @@
 #include "app/Calculator.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "insert/CalculatorInsertHost.h"
 #include "insert/InsertFormula.h"
 #include "insert/window/ULiterature.h"
@@ -57,10 +58,6 @@ QLineEdit* ReadOnlyLine(QWidget* parent, const char* name, int top) {
 QSize DesktopSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->size() : QSize(800, 600);
-}
-
-QString ToQ(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A caption panel keeps its 10-point font; a caption longer than the panel steps down a

@@ -16,6 +16,7 @@
 #include "app/Calculator.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "memory/window/GridGlyphs.h"
 #include "memory/window/StringGrid.h"
 
@@ -60,10 +61,6 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
     // Also on the window, so that the shortcut works wherever the focus is in it.
     window->addAction(action);
     return action;
-}
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

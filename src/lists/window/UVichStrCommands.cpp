@@ -14,6 +14,7 @@
 #include "app/FaultGuard.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/StringGrid.h"
 #include "reference/window/UAboutC.h"
@@ -26,10 +27,6 @@ namespace {
 
 // How often a long "Вычислить все" lets the window repaint.
 constexpr int kRepaintIntervalMs = 50;
-
-QString ToQ(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

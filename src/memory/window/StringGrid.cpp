@@ -7,16 +7,14 @@
 #include <QMetaObject>
 #include <algorithm>
 
+#include "app/window/QtText.h"
+
 namespace zul {
 
 namespace {
 
 // Widths come from files too; a width beyond any screen is not a width.
 constexpr int kMaxColumnWidth = 4000;
-
-QString FromCore(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -46,7 +44,7 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !access_.cell) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    QString text = FromCore(access_.cell(index.row() + 1, index.column()));
+    QString text = ToQ(access_.cell(index.row() + 1, index.column()));
     if (role == Qt::DisplayRole && text.size() > kShownCharacters) {
         text.truncate(kShownCharacters);
         text += QStringLiteral("…");

@@ -13,6 +13,7 @@
 #include "app/Calculator.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "memory/MemoryCommands.h"
 #include "memory/window/GridGlyphs.h"
 #include "memory/window/StringGrid.h"
@@ -120,9 +121,7 @@ void TFormMem::createWidgets() {
         [](int column) { return column >= 1; },
     });
     for (int c = 0; c < MemoryTable::kColumns; ++c)
-        StrGridChisl->SetHeader(c,
-                                QString::fromUtf8(MemoryTable::HeaderText(c).data(),
-                                                  static_cast<qsizetype>(MemoryTable::HeaderText(c).size())));
+        StrGridChisl->SetHeader(c, ToQ(MemoryTable::HeaderText(c)));
     setTabOrder(StrGridChisl, BBtnHelp);
     setTabOrder(BBtnHelp, BBtnExitMem);
 }

@@ -15,6 +15,7 @@
 
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 
 namespace zul {
 
@@ -28,10 +29,6 @@ constexpr int kTextLeft = 140;
 constexpr int kTextWidth = kClientWidth - kTextLeft - 10;
 constexpr int kRowHeight = 24;
 constexpr int kPurposeHeight = 104;
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The picture of the box: a desk calculator whose display reads the program's name.
 QPixmap AboutPicture() {

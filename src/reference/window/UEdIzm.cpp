@@ -12,6 +12,7 @@
 
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "reference/UnitReference.h"
 
 namespace zul {
@@ -22,10 +23,6 @@ constexpr int kClientWidth = 560;
 constexpr int kClientHeight = 440;
 constexpr int kLineHeight = 26;
 constexpr int kGap = 18;
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A value can be selected and copied in its editor, but what the user types is put back
 // at once: the table is a reference, not a form.

@@ -10,6 +10,7 @@
 
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 
 namespace zul {
 
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kClientWidth = 485;
 constexpr int kClientHeight = 358;
-
-QString ToQ(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -17,14 +17,13 @@
 
 #include "app/Calculator.h"
 #include "app/window/Panels.h"
+#include "app/window/QtText.h"
 #include "settings/FileCommands.h"
 #include "settings/SettingsModelCommands.h"
 
 namespace zul {
 
 namespace {
-
-QString ToQ(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Cells of the header row, the system rows and column 0 are fixed: shown, never edited.
 bool IsFixedCell(int row, int column) { return row < UserConstantsGrid::kFirstUserRow || column == 0; }
