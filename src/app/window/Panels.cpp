@@ -1,10 +1,12 @@
-// Caption panels, fonts and hints shared by the windows.
+// Caption panels, buttons, fonts and hints shared by the windows.
 #include "app/window/Panels.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPushButton>
+#include <QToolButton>
 #include <QWidget>
 
 namespace zul {
@@ -62,6 +64,25 @@ void SetHint(QWidget* widget, const QString& hint) {
 void SetHint(QAction* action, const QString& hint) {
     action->setToolTip(hint);
     action->setStatusTip(hint);
+}
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint topLeft, const QIcon& icon, int size) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setGeometry(topLeft.x(), topLeft.y(), size, size);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(icon);
+    button->setIconSize(QSize(19, 19));
+    return button;
+}
+
+QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon) {
+    auto* button = Named(new QPushButton(parent), name);
+    button->setGeometry(geometry);
+    button->setIcon(icon);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
 }
 
 }  // namespace zul

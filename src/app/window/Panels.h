@@ -1,14 +1,19 @@
-// Small widgets shared by the windows: a caption panel that reports clicks, and the
-// helpers that give every window the same fonts, colours and hints.
+// Small widgets shared by the windows: a caption panel that reports clicks, the speed and
+// glyph buttons, and the helpers that give every window the same fonts, colours and hints.
 #pragma once
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
 class QAction;
+class QPushButton;
+class QToolButton;
 
 namespace zul {
 
@@ -51,6 +56,14 @@ QFont TimesBold(int pixelHeight);
 // application's hint handler).
 void SetHint(QWidget* widget, const QString& hint);
 void SetHint(QAction* action, const QString& hint);
+
+// A speed button of a tool panel: a flat square button with a 19-pixel glyph that never
+// takes the focus.
+QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint topLeft, const QIcon& icon, int size = 26);
+
+// A button with a glyph that Enter never presses: in these windows Enter belongs to the
+// grid's cell editor or to the window's own command, never to a default button.
+QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon);
 
 // The object name, set from the system's control name.
 template <typename T>

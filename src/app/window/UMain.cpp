@@ -30,15 +30,7 @@ constexpr int kClientWidth = 592;
 constexpr int kClientHeight = 326;
 constexpr int kToolHeight = 31;
 constexpr int kButtonSize = 25;
-
-QToolButton* SpeedButton(QWidget* parent, const char* name, int x) {
-    auto* button = Named(new QToolButton(parent), name);
-    button->setGeometry(x, 3, kButtonSize, kButtonSize);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
-    button->setIconSize(QSize(19, 19));
-    return button;
-}
+constexpr int kSpeedTop = 3;  // speed buttons in the tool panel
 
 }  // namespace
 
@@ -110,37 +102,26 @@ void TFormFace::createWidgets() {
 }
 
 void TFormFace::createToolbar() {
-    SpButOpen = SpeedButton(PanelTools, "SpButOpen", 3);
-    SpButSave = SpeedButton(PanelTools, "SpButSave", 28);
-    SpButClose = SpeedButton(PanelTools, "SpButClose", 53);
-    SpButOpt = SpeedButton(PanelTools, "SpButOpt", 84);
-    SpButSList = SpeedButton(PanelTools, "SpButSList", 109);
-    SpButtonMem = SpeedButton(PanelTools, "SpButtonMem", 134);
-    SpButtonLastV = SpeedButton(PanelTools, "SpButtonLastV", 165);
-    SpButtonLastR = SpeedButton(PanelTools, "SpButtonLastR", 190);
+    const auto speed = [this](const char* name, int x, Glyph glyph) {
+        return SpeedButton(PanelTools, name, {x, kSpeedTop}, GlyphIcon(glyph), kButtonSize);
+    };
+    SpButOpen = speed("SpButOpen", 3, Glyph::Open);
+    SpButSave = speed("SpButSave", 28, Glyph::Save);
+    SpButClose = speed("SpButClose", 53, Glyph::CloseFile);
+    SpButOpt = speed("SpButOpt", 84, Glyph::Options);
+    SpButSList = speed("SpButSList", 109, Glyph::Lists);
+    SpButtonMem = speed("SpButtonMem", 134, Glyph::Memory);
+    SpButtonLastV = speed("SpButtonLastV", 165, Glyph::PreviousExpression);
+    SpButtonLastR = speed("SpButtonLastR", 190, Glyph::PreviousCalculation);
     ComBoxSelRas = Named(new QComboBox(PanelTools), "ComBoxSelRas");
     ComBoxSelRas->setGeometry(218, 4, 200, 23);
     ComBoxSelRas->setMaxVisibleItems(12);
     ComBoxSelRas->setFocusPolicy(Qt::ClickFocus);
-    SpButtonIncFunc = SpeedButton(PanelTools, "SpButtonIncFunc", 424);
-    SpButtonliterature = SpeedButton(PanelTools, "SpButtonliterature", 449);
-    SpButtonSprav = SpeedButton(PanelTools, "SpButtonSprav", 480);
-    SpButtonInsFunc = SpeedButton(PanelTools, "SpButtonInsFunc", 505);
-    SpeedButton1 = SpeedButton(PanelTools, "SpeedButton1", 536);
-
-    SpButOpen->setIcon(GlyphIcon(Glyph::Open));
-    SpButSave->setIcon(GlyphIcon(Glyph::Save));
-    SpButClose->setIcon(GlyphIcon(Glyph::CloseFile));
-    SpButOpt->setIcon(GlyphIcon(Glyph::Options));
-    SpButSList->setIcon(GlyphIcon(Glyph::Lists));
-    SpButtonMem->setIcon(GlyphIcon(Glyph::Memory));
-    SpButtonLastV->setIcon(GlyphIcon(Glyph::PreviousExpression));
-    SpButtonLastR->setIcon(GlyphIcon(Glyph::PreviousCalculation));
-    SpButtonIncFunc->setIcon(GlyphIcon(Glyph::InsertFormula));
-    SpButtonliterature->setIcon(GlyphIcon(Glyph::Literature));
-    SpButtonSprav->setIcon(GlyphIcon(Glyph::Reference));
-    SpButtonInsFunc->setIcon(GlyphIcon(Glyph::Functions));
-    SpeedButton1->setIcon(GlyphIcon(Glyph::About));
+    SpButtonIncFunc = speed("SpButtonIncFunc", 424, Glyph::InsertFormula);
+    SpButtonliterature = speed("SpButtonliterature", 449, Glyph::Literature);
+    SpButtonSprav = speed("SpButtonSprav", 480, Glyph::Reference);
+    SpButtonInsFunc = speed("SpButtonInsFunc", 505, Glyph::Functions);
+    SpeedButton1 = speed("SpeedButton1", 536, Glyph::About);
 }
 
 // The tree is built from the catalogue rows in depth-first order; each item keeps its

@@ -37,15 +37,9 @@ constexpr int kInsertButtonTop = 122;
 int CaptionTop(int field) { return kFirstCaptionTop + kFieldStep * (field - 1); }
 int ComboTop(int field) { return CaptionTop(field) + kCaptionHeight + 2; }
 
-QPushButton* BitButton(QWidget* parent, const char* name, int top, const QIcon& icon) {
-    auto* button = Named(new QPushButton(parent), name);
-    button->setGeometry(kButtonLeft, top, kButtonWidth, kButtonHeight);
-    button->setIcon(icon);
-    // Enter runs the preview wherever the focus is; no button is the default one.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
+// The buttons stand in one column. Enter runs the preview wherever the focus is, which is
+// why BitButton leaves every button of the window non-default.
+QRect ButtonRect(int top) { return QRect(kButtonLeft, top, kButtonWidth, kButtonHeight); }
 
 QLineEdit* ReadOnlyLine(QWidget* parent, const char* name, int top) {
     auto* line = Named(new QLineEdit(parent), name);
@@ -129,9 +123,9 @@ void TFormIncFunc::createWidgets() {
         CombDat[static_cast<std::size_t>(k - 1)] = combo;
     }
 
-    BBtnRez = BitButton(this, "BBtnRez", kResultButtonTop, GlyphIcon(Glyph::Compute));
-    BBtnIncF = BitButton(this, "BBtnIncF", kInsertButtonTop, GlyphIcon(Glyph::InsertFormula));
-    BBtnCansel = BitButton(this, "BBtnCansel", kInsertButtonTop + 32, GlyphIcon(Glyph::Exit));
+    BBtnRez = BitButton(this, "BBtnRez", ButtonRect(kResultButtonTop), GlyphIcon(Glyph::Compute));
+    BBtnIncF = BitButton(this, "BBtnIncF", ButtonRect(kInsertButtonTop), GlyphIcon(Glyph::InsertFormula));
+    BBtnCansel = BitButton(this, "BBtnCansel", ButtonRect(kInsertButtonTop + 32), GlyphIcon(Glyph::Exit));
 
     PanLine2 = Named(new QFrame(this), "PanLine2");
     PanLine2->setGeometry(0, 200, kClientWidth, 6);

@@ -29,27 +29,8 @@ constexpr int kClientHeight = 470;
 constexpr int kToolHeight = 34;
 constexpr int kBottomHeight = 34;
 constexpr int kBannerWidth = 420;
+constexpr int kSpeedTop = 4;  // speed buttons in the tool panel
 constexpr int kMenuHeight = 25;  // the menu bar at 96 dpi; fitMenuBar() makes room for a taller one
-
-QToolButton* SpeedButton(QWidget* parent, const char* name, int x, const QIcon& icon) {
-    auto* button = Named(new QToolButton(parent), name);
-    button->setGeometry(x, 4, 26, 26);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(icon);
-    button->setIconSize(QSize(19, 19));
-    return button;
-}
-
-QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon) {
-    auto* button = Named(new QPushButton(parent), name);
-    button->setGeometry(geometry);
-    button->setIcon(icon);
-    // Enter belongs to the grid's cell editor, never to a button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
 
 QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence& shortcut = {}) {
     auto* action = Named(new QAction(menu), name);
@@ -152,23 +133,25 @@ void TFormVirStrings::createWidgets() {
 }
 
 void TFormVirStrings::createToolbar() {
-    SpButOpen = SpeedButton(PanelTools, "SpButOpen", 4, GlyphIcon(Glyph::Open));
-    SpButSave = SpeedButton(PanelTools, "SpButSave", 30, GlyphIcon(Glyph::Save));
-    SpButClose = SpeedButton(PanelTools, "SpButClose", 56, GlyphIcon(Glyph::CloseFile));
-    SpButOpt = SpeedButton(PanelTools, "SpButOpt", 88, GlyphIcon(Glyph::Options));
-    SpButSelect = SpeedButton(PanelTools, "SpButSelect", 120, GridGlyphIcon(GridGlyph::ComputeLine));
-    SpButVAll = SpeedButton(PanelTools, "SpButVAll", 146, GridGlyphIcon(GridGlyph::ComputeAll));
-    SpButUp = SpeedButton(PanelTools, "SpButUp", 178, GridGlyphIcon(GridGlyph::Up));
-    SpButDown = SpeedButton(PanelTools, "SpButDown", 204, GridGlyphIcon(GridGlyph::Down));
+    SpButOpen = SpeedButton(PanelTools, "SpButOpen", {4, kSpeedTop}, GlyphIcon(Glyph::Open));
+    SpButSave = SpeedButton(PanelTools, "SpButSave", {30, kSpeedTop}, GlyphIcon(Glyph::Save));
+    SpButClose = SpeedButton(PanelTools, "SpButClose", {56, kSpeedTop}, GlyphIcon(Glyph::CloseFile));
+    SpButOpt = SpeedButton(PanelTools, "SpButOpt", {88, kSpeedTop}, GlyphIcon(Glyph::Options));
+    SpButSelect =
+        SpeedButton(PanelTools, "SpButSelect", {120, kSpeedTop}, GridGlyphIcon(GridGlyph::ComputeLine));
+    SpButVAll = SpeedButton(PanelTools, "SpButVAll", {146, kSpeedTop}, GridGlyphIcon(GridGlyph::ComputeAll));
+    SpButUp = SpeedButton(PanelTools, "SpButUp", {178, kSpeedTop}, GridGlyphIcon(GridGlyph::Up));
+    SpButDown = SpeedButton(PanelTools, "SpButDown", {204, kSpeedTop}, GridGlyphIcon(GridGlyph::Down));
     BBtnInc = BitButton(PanelTools, "BBtnInc", QRect(236, 3, 106, 28), GridGlyphIcon(GridGlyph::Add));
     BBtnTiraj = BitButton(PanelTools, "BBtnTiraj", QRect(344, 3, 88, 28), GridGlyphIcon(GridGlyph::Copy));
     BBtnDec = BitButton(PanelTools, "BBtnDec", QRect(436, 3, 144, 28), GridGlyphIcon(GridGlyph::Delete));
     // SpButOn and SpButOff share one place; exactly one of them shows.
-    SpButOn = SpeedButton(PanelTools, "SpButOn", 586, GridGlyphIcon(GridGlyph::LineOff));
-    SpButOff = SpeedButton(PanelTools, "SpButOff", 586, GridGlyphIcon(GridGlyph::LineOn));
-    SpButtonInsFunc = SpeedButton(PanelTools, "SpButtonInsFunc", 622, GlyphIcon(Glyph::Functions));
-    SpButtonSprav = SpeedButton(PanelTools, "SpButtonSprav", 648, GlyphIcon(Glyph::Reference));
-    SpeedButton1 = SpeedButton(PanelTools, "SpeedButton1", 680, GlyphIcon(Glyph::About));
+    SpButOn = SpeedButton(PanelTools, "SpButOn", {586, kSpeedTop}, GridGlyphIcon(GridGlyph::LineOff));
+    SpButOff = SpeedButton(PanelTools, "SpButOff", {586, kSpeedTop}, GridGlyphIcon(GridGlyph::LineOn));
+    SpButtonInsFunc =
+        SpeedButton(PanelTools, "SpButtonInsFunc", {622, kSpeedTop}, GlyphIcon(Glyph::Functions));
+    SpButtonSprav = SpeedButton(PanelTools, "SpButtonSprav", {648, kSpeedTop}, GlyphIcon(Glyph::Reference));
+    SpeedButton1 = SpeedButton(PanelTools, "SpeedButton1", {680, kSpeedTop}, GlyphIcon(Glyph::About));
 }
 
 void TFormVirStrings::createMenus() {

@@ -26,26 +26,7 @@ constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 296;
 constexpr int kPanWhatTop = 252;
 constexpr int kPanWhatHeight = 36;
-
-QToolButton* SpeedButton(QWidget* parent, const char* name, int x, const QIcon& icon) {
-    auto* button = Named(new QToolButton(parent), name);
-    button->setGeometry(x, 5, 26, 26);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setIcon(icon);
-    button->setIconSize(QSize(19, 19));
-    return button;
-}
-
-QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon) {
-    auto* button = Named(new QPushButton(parent), name);
-    button->setGeometry(geometry);
-    button->setIcon(icon);
-    // Enter belongs to the grid's editor, never to a button.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
+constexpr int kSpeedTop = 5;  // speed buttons in the tool panel
 
 bool LargeDesktop() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -84,13 +65,13 @@ void TFormMem::createWidgets() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     BBtnInc = BitButton(Panel1, "BBtnInc", QRect(4, 4, 110, 28), GridGlyphIcon(GridGlyph::Add));
     BBtnDec = BitButton(Panel1, "BBtnDec", QRect(116, 4, 104, 28), GridGlyphIcon(GridGlyph::Delete));
-    SpButClear = SpeedButton(Panel1, "SpButClear", 222, GridGlyphIcon(GridGlyph::Clear));
+    SpButClear = SpeedButton(Panel1, "SpButClear", {222, kSpeedTop}, GridGlyphIcon(GridGlyph::Clear));
     BBtnAddCalc = BitButton(Panel1, "BBtnAddCalc", QRect(250, 4, 122, 28), GridGlyphIcon(GridGlyph::Insert));
     ComBoxKakVst = Named(new QComboBox(Panel1), "ComBoxKakVst");
     ComBoxKakVst->setGeometry(376, 6, 128, 24);
-    SpButUp = SpeedButton(Panel1, "SpButUp", 508, GridGlyphIcon(GridGlyph::Up));
-    SpButDown = SpeedButton(Panel1, "SpButDown", 535, GridGlyphIcon(GridGlyph::Down));
-    SpButAboutMem = SpeedButton(Panel1, "SpButAboutMem", 568, GlyphIcon(Glyph::About));
+    SpButUp = SpeedButton(Panel1, "SpButUp", {508, kSpeedTop}, GridGlyphIcon(GridGlyph::Up));
+    SpButDown = SpeedButton(Panel1, "SpButDown", {535, kSpeedTop}, GridGlyphIcon(GridGlyph::Down));
+    SpButAboutMem = SpeedButton(Panel1, "SpButAboutMem", {568, kSpeedTop}, GlyphIcon(Glyph::About));
 
     StrGridChisl = Named(new StringGrid(MemoryTable::kColumns, this), "StrGridChisl");
     StrGridChisl->setGeometry(2, 38, kClientWidth - 4, kPanWhatTop - 40);
