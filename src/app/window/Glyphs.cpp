@@ -10,17 +10,6 @@ namespace zul {
 
 namespace {
 
-constexpr int kSize = 20;
-
-void Letters(QPainter& p, const QString& text, const QColor& color, int pixels) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    p.setFont(font);
-    p.setPen(color);
-    p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, text);
-}
-
 void Page(QPainter& p, const QColor& fill) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(fill);
@@ -74,12 +63,12 @@ void Paint(QPainter& p, Glyph glyph) {
         break;
     case Glyph::Lists:
         Page(p, Qt::white);
-        Letters(p, QStringLiteral("1\n2"), navy, 8);
+        GlyphLetters(p, QStringLiteral("1\n2"), navy, 8);
         break;
-    case Glyph::Memory: Letters(p, QStringLiteral("M"), maroon, 16); break;
+    case Glyph::Memory: GlyphLetters(p, QStringLiteral("M"), maroon, 16); break;
     case Glyph::PreviousExpression: Arrow(p, QColor(0, 160, 255)); break;
     case Glyph::PreviousCalculation: Arrow(p, QColor(0, 200, 0)); break;
-    case Glyph::InsertFormula: Letters(p, QStringLiteral("f="), navy, 14); break;
+    case Glyph::InsertFormula: GlyphLetters(p, QStringLiteral("f="), navy, 14); break;
     case Glyph::Literature:
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(maroon);
@@ -87,11 +76,11 @@ void Paint(QPainter& p, Glyph glyph) {
         p.setBrush(Qt::white);
         p.drawRect(6, 5, 8, 3);
         break;
-    case Glyph::Reference: Letters(p, QStringLiteral("кг"), green, 13); break;
-    case Glyph::Functions: Letters(p, QStringLiteral("f(x)"), navy, 10); break;
-    case Glyph::About: Letters(p, QStringLiteral("?"), navy, 18); break;
-    case Glyph::Compute: Letters(p, QStringLiteral("="), green, 20); break;
-    case Glyph::Help: Letters(p, QStringLiteral("?"), green, 18); break;
+    case Glyph::Reference: GlyphLetters(p, QStringLiteral("кг"), green, 13); break;
+    case Glyph::Functions: GlyphLetters(p, QStringLiteral("f(x)"), navy, 10); break;
+    case Glyph::About: GlyphLetters(p, QStringLiteral("?"), navy, 18); break;
+    case Glyph::Compute: GlyphLetters(p, QStringLiteral("="), green, 20); break;
+    case Glyph::Help: GlyphLetters(p, QStringLiteral("?"), green, 18); break;
     case Glyph::Exit:
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(QColor(128, 128, 128));
@@ -113,14 +102,27 @@ void Paint(QPainter& p, Glyph glyph) {
 
 }  // namespace
 
-QIcon GlyphIcon(Glyph glyph) {
-    QPixmap pixmap(kSize, kSize);
+QIcon PaintedGlyph(const std::function<void(QPainter&)>& paint) {
+    QPixmap pixmap(kGlyphSize, kGlyphSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    Paint(painter, glyph);
+    paint(painter);
     painter.end();
     return QIcon(pixmap);
+}
+
+void GlyphLetters(QPainter& p, const QString& text, const QColor& color, int pixels) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(QRect(0, 0, kGlyphSize, kGlyphSize), Qt::AlignCenter, text);
+}
+
+QIcon GlyphIcon(Glyph glyph) {
+    return PaintedGlyph([glyph](QPainter& p) { Paint(p, glyph); });
 }
 
 }  // namespace zul

@@ -1,25 +1,14 @@
 // Row command glyphs painted with QPainter.
 #include "memory/window/GridGlyphs.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "app/window/Glyphs.h"
 
 namespace zul {
 
 namespace {
-
-constexpr int kSize = 20;
-
-void Letters(QPainter& p, const QString& text, const QColor& color, int pixels) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    p.setFont(font);
-    p.setPen(color);
-    p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, text);
-}
 
 void Triangle(QPainter& p, bool up, const QColor& color) {
     QPainterPath path;
@@ -48,10 +37,10 @@ void Paint(QPainter& p, GridGlyph glyph) {
     const QColor navy(0, 0, 128), green(0, 128, 0);
     switch (glyph) {
         case GridGlyph::Add:
-            Letters(p, QStringLiteral("+"), green, 20);
+            GlyphLetters(p, QStringLiteral("+"), green, 20);
             break;
         case GridGlyph::Delete:
-            Letters(p, QStringLiteral("−"), Qt::red, 20);
+            GlyphLetters(p, QStringLiteral("−"), Qt::red, 20);
             break;
         case GridGlyph::Copy:
             p.setPen(QPen(Qt::black, 1));
@@ -83,13 +72,13 @@ void Paint(QPainter& p, GridGlyph glyph) {
             p.drawLine(8, 15, 16, 4);
             break;
         case GridGlyph::ComputeLine:
-            Letters(p, QStringLiteral("="), green, 20);
+            GlyphLetters(p, QStringLiteral("="), green, 20);
             break;
         case GridGlyph::ComputeAll:
-            Letters(p, QStringLiteral("Σ"), green, 18);
+            GlyphLetters(p, QStringLiteral("Σ"), green, 18);
             break;
         case GridGlyph::Insert:
-            Letters(p, QStringLiteral("↵"), navy, 18);
+            GlyphLetters(p, QStringLiteral("↵"), navy, 18);
             break;
     }
 }
@@ -97,13 +86,7 @@ void Paint(QPainter& p, GridGlyph glyph) {
 }  // namespace
 
 QIcon GridGlyphIcon(GridGlyph glyph) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    Paint(painter, glyph);
-    painter.end();
-    return QIcon(pixmap);
+    return PaintedGlyph([glyph](QPainter& p) { Paint(p, glyph); });
 }
 
 }  // namespace zul
