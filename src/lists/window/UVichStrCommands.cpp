@@ -2,7 +2,6 @@
 // commands and shows the list as they left it.
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -10,10 +9,10 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/MainWindowRules.h"
 #include "app/FaultGuard.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
+#include "app/window/WindowHelp.h"
 #include "app/window/QtText.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/StringGrid.h"
@@ -184,13 +183,6 @@ void TFormVirStrings::NHelpAboutClick() {
     runModal_(&window);
 }
 
-void TFormVirStrings::BBtnHelpClick() {
-    if (help_) {
-        help_();
-        return;
-    }
-    const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
-    if (help) platform_.OpenWithDesktop(*help);
-}
+void TFormVirStrings::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }
 
 }  // namespace zul

@@ -1,13 +1,12 @@
 // TFormMem: the handlers. Each one hands the command to MemoryCommands and shows the table
 // as the core left it.
 #include <QComboBox>
-#include <QDir>
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/MainWindowRules.h"
 #include "app/Platform.h"
 #include "app/window/Panels.h"
+#include "app/window/WindowHelp.h"
 #include "memory/MemoryCommands.h"
 #include "memory/window/StringGrid.h"
 #include "memory/window/UMemory.h"
@@ -93,13 +92,6 @@ void TFormMem::SpButAboutMemClick() {
     runModal_(&about);
 }
 
-void TFormMem::BBtnHelpClick() {
-    if (help_) {
-        help_();
-        return;
-    }
-    const std::optional<std::string> help = FindHelpFile(QDir::currentPath().toStdString());
-    if (help) platform_.OpenWithDesktop(*help);
-}
+void TFormMem::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }
 
 }  // namespace zul
