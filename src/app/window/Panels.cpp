@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -74,6 +75,16 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint topLeft, cons
     button->setIcon(icon);
     button->setIconSize(QSize(19, 19));
     return button;
+}
+
+QFrame* LimeLine(QWidget* parent, const char* name, int top, int width) {
+    auto* line = Named(new QFrame(parent), name);
+    line->setGeometry(0, top, width, 6);
+    line->setAutoFillBackground(true);
+    QPalette lime = line->palette();
+    lime.setColor(QPalette::Window, Lime());
+    line->setPalette(lime);
+    return line;
 }
 
 QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon) {

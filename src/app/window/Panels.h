@@ -12,6 +12,7 @@
 
 class QWidget;
 class QAction;
+class QFrame;
 class QPushButton;
 class QToolButton;
 
@@ -62,8 +63,11 @@ void SetHint(QAction* action, const QString& hint);
 QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint topLeft, const QIcon& icon, int size = 26);
 
 // A button with a glyph that Enter never presses: in these windows Enter belongs to the
-// grid's cell editor or to the window's own command, never to a default button.
+// focused control (a grid's cell editor, an input line) or to the window's own command.
 QPushButton* BitButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& icon);
+
+// The thin lime line that closes a window's area, 6 pixels high across the given width.
+QFrame* LimeLine(QWidget* parent, const char* name, int top, int width);
 
 // The object name, set from the system's control name.
 template <typename T>

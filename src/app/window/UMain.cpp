@@ -89,12 +89,7 @@ void TFormFace::createWidgets() {
     PanCloseProg->setGeometry(270, 285, 320, 30);
     PanCloseProg->hide();
 
-    PanelLine1 = Named(new QFrame(client), "PanelLine1");
-    PanelLine1->setGeometry(0, 320, kClientWidth, 6);
-    PanelLine1->setAutoFillBackground(true);
-    QPalette lime = PanelLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanelLine1->setPalette(lime);
+    PanelLine1 = LimeLine(client, "PanelLine1", 320, kClientWidth);
 
     setTabOrder(CBoxMainStr, BBtnVichisl);
     setTabOrder(BBtnVichisl, BBtnHelp);

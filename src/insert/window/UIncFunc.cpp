@@ -127,12 +127,7 @@ void TFormIncFunc::createWidgets() {
     BBtnIncF = BitButton(this, "BBtnIncF", ButtonRect(kInsertButtonTop), GlyphIcon(Glyph::InsertFormula));
     BBtnCansel = BitButton(this, "BBtnCansel", ButtonRect(kInsertButtonTop + 32), GlyphIcon(Glyph::Exit));
 
-    PanLine2 = Named(new QFrame(this), "PanLine2");
-    PanLine2->setGeometry(0, 200, kClientWidth, 6);
-    PanLine2->setAutoFillBackground(true);
-    QPalette lime = PanLine2->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine2->setPalette(lime);
+    PanLine2 = LimeLine(this, "PanLine2", 200, kClientWidth);
 
     QWidget* previous = CombDat[0];
     for (QWidget* next : {static_cast<QWidget*>(CombDat[1]), static_cast<QWidget*>(CombDat[2]),

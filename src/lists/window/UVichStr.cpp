@@ -112,12 +112,7 @@ void TFormVirStrings::createWidgets() {
         BitButton(this, "BBtnExitVichStr", QRect(570, bottomTop, kClientWidth - 22 - 570, kBottomHeight),
                   GlyphIcon(Glyph::Exit));
 
-    PanLine1 = Named(new QFrame(this), "PanLine1");
-    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
-    PanLine1->setAutoFillBackground(true);
-    QPalette lime = PanLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine1->setPalette(lime);
+    PanLine1 = LimeLine(this, "PanLine1", kClientHeight - 6, kClientWidth);
 
     StrGridVir->SetAccess({
         [this] { return list_.LineCount(); },

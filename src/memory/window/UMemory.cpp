@@ -84,12 +84,7 @@ void TFormMem::createWidgets() {
     BBtnExitMem =
         BitButton(PanWhat, "BBtnExitMem", QRect(476, 2, 114, kPanWhatHeight - 4), GlyphIcon(Glyph::Exit));
 
-    PanLine1 = Named(new QFrame(this), "PanLine1");
-    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
-    PanLine1->setAutoFillBackground(true);
-    QPalette lime = PanLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine1->setPalette(lime);
+    PanLine1 = LimeLine(this, "PanLine1", kClientHeight - 6, kClientWidth);
 
     MemoryTable& table = calc_.memory;
     StrGridChisl->SetAccess({

@@ -116,16 +116,9 @@ void TFormAbout::createWidgets() {
     MemoNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RowLabels.push_back(notesLabel);
 
-    BBtnExitAbout = Named(new QPushButton(this), "BBtnExitAbout");
-    BBtnExitAbout->setGeometry(10, kClientHeight - 46, kClientWidth - 20, 34);
-    BBtnExitAbout->setIcon(GlyphIcon(Glyph::Exit));
-    BBtnExitAbout->setAutoDefault(false);
-    PanLine1 = Named(new QFrame(this), "PanLine1");
-    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
-    PanLine1->setAutoFillBackground(true);
-    QPalette lime = PanLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine1->setPalette(lime);
+    BBtnExitAbout = BitButton(this, "BBtnExitAbout", QRect(10, kClientHeight - 46, kClientWidth - 20, 34),
+                              GlyphIcon(Glyph::Exit));
+    PanLine1 = LimeLine(this, "PanLine1", kClientHeight - 6, kClientWidth);
     TimerAbout = Named(new QTimer(this), "TimerAbout");
     TimerAbout->setInterval(kAboutStripIntervalMs);
 }

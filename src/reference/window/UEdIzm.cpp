@@ -86,16 +86,9 @@ void TFormEdIzm::createWidgets() {
     }
     createConstantsPage();
 
-    BBtnExitFunc = Named(new QPushButton(this), "BBtnExitFunc");
-    BBtnExitFunc->setGeometry(6, 392, kClientWidth - 12, 36);
-    BBtnExitFunc->setIcon(GlyphIcon(Glyph::Exit));
-    BBtnExitFunc->setAutoDefault(false);
-    PanLine1 = Named(new QFrame(this), "PanLine1");
-    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
-    PanLine1->setAutoFillBackground(true);
-    QPalette lime = PanLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine1->setPalette(lime);
+    BBtnExitFunc =
+        BitButton(this, "BBtnExitFunc", QRect(6, 392, kClientWidth - 12, 36), GlyphIcon(Glyph::Exit));
+    PanLine1 = LimeLine(this, "PanLine1", kClientHeight - 6, kClientWidth);
 }
 
 QWidget* TFormEdIzm::createConversionPage(int pageIndex) {

@@ -50,16 +50,9 @@ void TFormFunc::createWidgets() {
     MemoFunc->setPalette(silver);
     PanelDown = Named(new CaptionPanel(this), "PanelDown");
     PanelDown->setGeometry(6, 268, kClientWidth - 12, 26);
-    BBtnExitFunc = Named(new QPushButton(this), "BBtnExitFunc");
-    BBtnExitFunc->setGeometry(6, 302, kClientWidth - 12, 40);
-    BBtnExitFunc->setIcon(GlyphIcon(Glyph::Exit));
-    BBtnExitFunc->setAutoDefault(false);
-    PanLine1 = Named(new QFrame(this), "PanLine1");
-    PanLine1->setGeometry(0, kClientHeight - 6, kClientWidth, 6);
-    PanLine1->setAutoFillBackground(true);
-    QPalette lime = PanLine1->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanLine1->setPalette(lime);
+    BBtnExitFunc =
+        BitButton(this, "BBtnExitFunc", QRect(6, 302, kClientWidth - 12, 40), GlyphIcon(Glyph::Exit));
+    PanLine1 = LimeLine(this, "PanLine1", kClientHeight - 6, kClientWidth);
     Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(kFunctionHighlightIntervalMs);
 }

@@ -142,34 +142,17 @@ void TFormOptions::createWidgets() {
 
     CBoxIniFile = Named(new QComboBox(this), "CBoxIniFile");
     CBoxIniFile->setGeometry(4, 342, 490, 26);
-    BBtnIniFile = Named(new QPushButton(this), "BBtnIniFile");
-    BBtnIniFile->setGeometry(498, 340, 98, 30);
-    BBtnIniFile->setIcon(GlyphIcon(Glyph::Open));
+    BBtnIniFile = BitButton(this, "BBtnIniFile", QRect(498, 340, 98, 30), GlyphIcon(Glyph::Open));
     ChBoxAutoLoad = Named(new QCheckBox(this), "ChBoxAutoLoad");
     ChBoxAutoLoad->setGeometry(6, 378, 20, 22);
     EditFAutoLoad = Named(new QLineEdit(this), "EditFAutoLoad");
     EditFAutoLoad->setGeometry(28, 376, 326, 26);
-    BBtnAutoLoad = Named(new QPushButton(this), "BBtnAutoLoad");
-    BBtnAutoLoad->setGeometry(358, 374, 238, 30);
-    BBtnAutoLoad->setIcon(GlyphIcon(Glyph::Folder));
+    BBtnAutoLoad = BitButton(this, "BBtnAutoLoad", QRect(358, 374, 238, 30), GlyphIcon(Glyph::Folder));
 
-    BBtnHelp = Named(new QPushButton(this), "BBtnHelp");
-    BBtnHelp->setGeometry(4, 410, 130, 32);
-    BBtnHelp->setIcon(GlyphIcon(Glyph::Help));
-    BBtnExitOpt = Named(new QPushButton(this), "BBtnExitOpt");
-    BBtnExitOpt->setGeometry(466, 410, 130, 32);
-    BBtnExitOpt->setIcon(GlyphIcon(Glyph::Exit));
-    BBtnExitOpt->setAutoDefault(false);
-    BBtnHelp->setAutoDefault(false);
-    BBtnIniFile->setAutoDefault(false);
-    BBtnAutoLoad->setAutoDefault(false);
+    BBtnHelp = BitButton(this, "BBtnHelp", QRect(4, 410, 130, 32), GlyphIcon(Glyph::Help));
+    BBtnExitOpt = BitButton(this, "BBtnExitOpt", QRect(466, 410, 130, 32), GlyphIcon(Glyph::Exit));
 
-    PanelLine = Named(new QFrame(this), "PanelLine1");
-    PanelLine->setGeometry(0, kHeight - 6, kWidth, 6);
-    PanelLine->setAutoFillBackground(true);
-    QPalette lime = PanelLine->palette();
-    lime.setColor(QPalette::Window, Lime());
-    PanelLine->setPalette(lime);
+    PanelLine = LimeLine(this, "PanelLine1", kHeight - 6, kWidth);
 }
 
 // Every Russian text of the settings window; the field captions come from the fields table.
