@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QWidget>
 
@@ -55,6 +56,16 @@ QFont TimesBold(int pixelHeight) {
     font.setBold(true);
     font.setPixelSize(pixelHeight);
     return font;
+}
+
+QSize DesktopSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->size() : QSize(800, 600);
+}
+
+bool LargeDesktop() {
+    const QSize size = DesktopSize();
+    return static_cast<long long>(size.width()) * size.height() > 800 * 600;
 }
 
 void SetHint(QWidget* widget, const QString& hint) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -52,6 +53,11 @@ QColor ButtonFace();
 // Bold "Times New Roman" with the character height in pixels, as the windows set it:
 // 10 points = 13 px, 11 points = 15 px, 12 points = 16 px.
 QFont TimesBold(int pixelHeight);
+
+// The size of the primary screen; 800 x 600 when there is none.
+QSize DesktopSize();
+// A desktop larger in area than 800 x 600: some texts then take a larger font.
+bool LargeDesktop();
 
 // Gives a control its hint both as tooltip and as status tip (the status tip feeds the
 // application's hint handler).

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "app/Calculator.h"
 #include "app/window/Glyphs.h"
@@ -47,11 +46,6 @@ QLineEdit* ReadOnlyLine(QWidget* parent, const char* name, int top) {
     line->setReadOnly(true);
     line->setFrame(false);
     return line;
-}
-
-QSize DesktopSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->size() : QSize(800, 600);
 }
 
 // A caption panel keeps its 10-point font; a caption longer than the panel steps down a

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 #include "app/Calculator.h"
@@ -27,13 +26,6 @@ constexpr int kClientHeight = 296;
 constexpr int kPanWhatTop = 252;
 constexpr int kPanWhatHeight = 36;
 constexpr int kSpeedTop = 5;  // speed buttons in the tool panel
-
-bool LargeDesktop() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return false;
-    const QSize size = screen->size();
-    return static_cast<long long>(size.width()) * size.height() > 480000;
-}
 
 }  // namespace
 

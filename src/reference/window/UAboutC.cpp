@@ -3,14 +3,12 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "app/window/Glyphs.h"
@@ -57,12 +55,6 @@ QPixmap AboutPicture() {
     p.drawLine(4, 80, 26, 80);
     p.drawLine(97, 80, 118, 80);
     return pixmap;
-}
-
-bool LargeDesktop() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return false;
-    return static_cast<long long>(screen->size().width()) * screen->size().height() > 480000;
 }
 
 }  // namespace
