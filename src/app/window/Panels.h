@@ -44,6 +44,11 @@ private:
     QColor textColor_;
 };
 
+// The frame of the secondary windows: a title with the system menu and a close button only.
+inline Qt::WindowFlags DialogFlags() {
+    return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+}
+
 // The colours that the windows use as focus cues.
 inline QColor Yellow() { return QColor(255, 255, 0); }
 inline QColor Red() { return QColor(255, 0, 0); }

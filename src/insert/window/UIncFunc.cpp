@@ -63,8 +63,7 @@ void ShowCaption(CaptionPanel* panel, const QString& caption) {
 }  // namespace
 
 TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogFlags()),
       platform_(platform),
       host_(MakeCalculatorInsertHost(calculator)),
       dialog_(std::make_unique<InsertFormulaDialog>()),

@@ -47,8 +47,7 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
 }  // namespace
 
 TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform),
       files_(list_, platform, calculator.question) {

@@ -30,8 +30,7 @@ constexpr int kSpeedTop = 5;  // speed buttons in the tool panel
 }  // namespace
 
 TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform),
       commands_(std::make_unique<MemoryCommands>(calculator.memory, calculator.main.settingsFile,

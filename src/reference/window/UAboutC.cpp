@@ -60,8 +60,7 @@ QPixmap AboutPicture() {
 }  // namespace
 
 TFormAbout::TFormAbout(QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, DialogFlags()) {
     setObjectName(QStringLiteral("FormAbout"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);

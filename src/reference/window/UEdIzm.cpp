@@ -60,8 +60,7 @@ QLineEdit* ConversionLine(QWidget* page, std::string_view text, int left, int to
 }  // namespace
 
 TFormEdIzm::TFormEdIzm(std::array<int, 3>& rememberedPosition, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogFlags()),
       remembered_(rememberedPosition) {
     setObjectName(QStringLiteral("FormEdIzm"));
     setModal(true);

@@ -22,8 +22,7 @@ constexpr int kClientHeight = 358;
 }  // namespace
 
 TFormFunc::TFormFunc(QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, DialogFlags()) {
     setObjectName(QStringLiteral("FormFunc"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);

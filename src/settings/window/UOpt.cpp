@@ -35,7 +35,7 @@ QByteArray PanelName(const char* prefix, ConstantField field) {
 }  // namespace
 
 TFormOptions::TFormOptions(Calculator& calculator, Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform),
       commands_(std::make_unique<SettingsCommands>(calculator, platform)),
