@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -46,6 +47,16 @@ void CaptionPanel::mousePressEvent(QMouseEvent* event) {
 void CaptionPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+bool RunTimerWhileActive(const QWidget* window, const QEvent* event, QTimer* timer) {
+    if (event->type() != QEvent::ActivationChange) return false;
+    if (!window->isActiveWindow()) {
+        timer->stop();
+        return false;
+    }
+    timer->start();
+    return true;
 }
 
 QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }

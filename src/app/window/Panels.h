@@ -13,8 +13,10 @@
 
 class QWidget;
 class QAction;
+class QEvent;
 class QFrame;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 namespace zul {
@@ -48,6 +50,10 @@ private:
 inline Qt::WindowFlags DialogFlags() {
     return Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 }
+
+// Keeps a window's timer running only while the window is the active one; called from
+// changeEvent. True when this event started the timer.
+bool RunTimerWhileActive(const QWidget* window, const QEvent* event, QTimer* timer);
 
 // The colours that the windows use as focus cues.
 inline QColor Yellow() { return QColor(255, 255, 0); }

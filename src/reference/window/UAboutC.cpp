@@ -148,13 +148,8 @@ void TFormAbout::TimerAboutTimer() {
 
 void TFormAbout::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange) return;
     // The strip cycles only while this window is the active one, resuming where it stopped.
-    if (isActiveWindow()) {
-        TimerAbout->start();
-    } else {
-        TimerAbout->stop();
-    }
+    RunTimerWhileActive(this, event, TimerAbout);
 }
 
 void TFormAbout::keyPressEvent(QKeyEvent* event) {

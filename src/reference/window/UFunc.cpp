@@ -92,14 +92,8 @@ void TFormFunc::Timer1Timer() {
 
 void TFormFunc::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange) return;
     // The highlight moves only while this window is the active one.
-    if (isActiveWindow()) {
-        highlight_.flag = true;
-        Timer1->start();
-    } else {
-        Timer1->stop();
-    }
+    if (RunTimerWhileActive(this, event, Timer1)) highlight_.flag = true;
 }
 
 void TFormFunc::keyPressEvent(QKeyEvent* event) {
