@@ -12,7 +12,7 @@
 #include "Drawings.h"
 #include "MathFormula.h"
 #include "MathLayout.h"
-#include "PictureSpecs.h"
+#include "PictureLayouts.h"
 #include "calc/Catalogue.h"
 #include "insert/FormulaTemplates.h"
 
@@ -163,14 +163,14 @@ QString ExtraLegendText(const QString& symbol) {
     return {};
 }
 
-QStringList DrawingLabels(const CalcSpec& spec) {
-    QStringList labels = Q(spec.labels).split('|');
+QStringList DrawingLabels(const CalcLayout& entry) {
+    QStringList labels = Q(entry.labels).split('|');
     if (labels.size() == 1 && labels[0].isEmpty()) return {};
     for (QString& l : labels) {
-        if (l == QStringLiteral("$r")) l = Q(spec.result);
+        if (l == QStringLiteral("$r")) l = Q(entry.result);
         else if (l.size() == 2 && l[0] == '$' && l[1].isDigit()) {
             const int k = l[1].digitValue();
-            l = k >= 1 && k <= 6 && spec.args[static_cast<std::size_t>(k - 1)] ? Q(spec.args[static_cast<std::size_t>(k - 1)]) : QString();
+            l = k >= 1 && k <= 6 && entry.args[static_cast<std::size_t>(k - 1)] ? Q(entry.args[static_cast<std::size_t>(k - 1)]) : QString();
         }
     }
     return labels;
@@ -178,16 +178,16 @@ QStringList DrawingLabels(const CalcSpec& spec) {
 
 // The formula lines, legend and drawing of one calculation, added to the content.
 bool AddCalculation(int code, CalcContent& content, QString* error) {
-    const CalcSpec* spec = FindCalcSpec(code);
+    const CalcLayout* entry = FindCalcLayout(code);
     const FormulaTemplate* tpl = FindFormulaTemplate(code);
-    if (!spec || !tpl) {
+    if (!entry || !tpl) {
         if (error) *error = QStringLiteral("no symbols for code %1").arg(code);
         return false;
     }
     std::vector<QString> usedSettings;
     const SymbolNamer namer = [&](std::string_view id) -> std::string {
         if (id.size() == 2 && id[0] == 'X' && id[1] >= '1' && id[1] <= '6') {
-            const char* s = spec->args[static_cast<std::size_t>(id[1] - '1')];
+            const char* s = entry->args[static_cast<std::size_t>(id[1] - '1')];
             return s ? s : std::string(id);
         }
         if (const SettingSymbol* setting = FindSettingSymbol(id)) {
@@ -197,13 +197,13 @@ bool AddCalculation(int code, CalcContent& content, QString* error) {
         return std::string(ExtraSymbol(id));
     };
     std::vector<std::pair<QString, QString>> sources;  // lhs=expr and note
-    if (*spec->formula) {
-        for (const QString& line : Q(spec->formula).split(';')) {
+    if (*entry->formula) {
+        for (const QString& line : Q(entry->formula).split(';')) {
             const QString formula = line.section('|', 0, 0);
             sources.push_back({formula, line.section('|', 1)});
         }
     } else {
-        sources.push_back({Q(spec->result) + '=' + Q(tpl->pattern), QString()});
+        sources.push_back({Q(entry->result) + '=' + Q(tpl->pattern), QString()});
     }
     for (const auto& [formula, note] : sources) {
         const QString lhs = formula.section('=', 0, 0);
@@ -217,18 +217,18 @@ bool AddCalculation(int code, CalcContent& content, QString* error) {
     }
     // Legend: the result, the arguments in hint-line order, then the settings read.
     QString title = Simplified(tpl->title);
-    const QString resultText = *spec->resultName ? Q(spec->resultName) : title;
+    const QString resultText = *entry->resultName ? Q(entry->resultName) : title;
     QString shortResult = WithoutParenthesis(resultText);
-    if (!*spec->resultName) {
+    if (!*entry->resultName) {
         const int comma = title.lastIndexOf(',');
         shortResult = NodeTitle(code) + (comma > 0 ? title.mid(comma) : QString());
     }
-    AddLegend(content.legend, Q(spec->result), LegendText(resultText), LegendText(shortResult));
+    AddLegend(content.legend, Q(entry->result), LegendText(resultText), LegendText(shortResult));
     const QStringList hints = HintArguments(code);
     for (int k = 0; k < tpl->fieldCount && k < 6; ++k) {
-        if (!spec->args[static_cast<std::size_t>(k)]) continue;
+        if (!entry->args[static_cast<std::size_t>(k)]) continue;
         const QString hint = k < hints.size() ? LegendText(hints[k]) : QString();
-        AddLegend(content.legend, Q(spec->args[static_cast<std::size_t>(k)]),
+        AddLegend(content.legend, Q(entry->args[static_cast<std::size_t>(k)]),
                   LegendText(Q(tpl->captions[static_cast<std::size_t>(k)])), hint);
     }
     for (const FormulaLine& line : content.lines) {
@@ -240,8 +240,8 @@ bool AddCalculation(int code, CalcContent& content, QString* error) {
         AddLegend(content.legend, Q(s->symbol), PrettyUnit(Q(s->text)));
     }
     if (content.drawing == Drawing::None) {
-        content.drawing = spec->drawing;
-        content.labels = DrawingLabels(*spec);
+        content.drawing = entry->drawing;
+        content.labels = DrawingLabels(*entry);
     }
     if (content.header.isEmpty()) {
         const int comma = title.lastIndexOf(',');
@@ -333,7 +333,7 @@ QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QS
     CalcContent content;
     for (int code : codes)
         if (!AddCalculation(code, content, error)) return {};
-    const SharedPictureSpec* shared = FindSharedPictureSpec(name.toStdString());
+    const SharedPictureLayout* shared = FindSharedPictureLayout(name.toStdString());
     if (shared) {
         content.header = QStringList{Q(shared->header)};
         if (*shared->legend) {

@@ -1,6 +1,6 @@
 // The symbol table of the calculations, in code order. Symbols follow the Russian
 // handbooks: V volume flow of water, L of air, Q heat flow, Δt temperature difference.
-#include "PictureSpecs.h"
+#include "PictureLayouts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -10,7 +10,7 @@ namespace {
 
 using D = Drawing;
 
-const CalcSpec kSpecs[] = {
+const CalcLayout kLayouts[] = {
     {1, "v", {"V", "d"}, D::Pipe, "$2|$r|$1"},
     {51, "d", {"V", "v"}, D::Pipe, "$r|$2|$1"},
     {52, "d", {"Q", "v", "Δt"}, D::Pipe, "$r|$2||$1"},
@@ -115,7 +115,7 @@ const CalcSpec kSpecs[] = {
     {50201, "C", {"n", "k"}, D::Balls, "n|k"},
 };
 
-const SharedPictureSpec kShared[] = {
+const SharedPictureLayout kShared[] = {
     {"Rasst", "Расстояние между точками",
      "L — расстояние между точками A и B;x_1, y_1, z_1 — координаты точки A;"
      "x_2, y_2, z_2 — координаты точки B (z — в пространстве)"},
@@ -165,12 +165,12 @@ const SettingSymbol kSettings[] = {
 
 }  // namespace
 
-const CalcSpec* FindCalcSpec(int code) {
-    auto it = std::find_if(std::begin(kSpecs), std::end(kSpecs), [code](const CalcSpec& s) { return s.code == code; });
-    return it == std::end(kSpecs) ? nullptr : &*it;
+const CalcLayout* FindCalcLayout(int code) {
+    auto it = std::find_if(std::begin(kLayouts), std::end(kLayouts), [code](const CalcLayout& s) { return s.code == code; });
+    return it == std::end(kLayouts) ? nullptr : &*it;
 }
 
-const SharedPictureSpec* FindSharedPictureSpec(std::string_view picture) {
+const SharedPictureLayout* FindSharedPictureLayout(std::string_view picture) {
     for (const auto& s : kShared)
         if (picture == s.picture) return &s;
     return nullptr;

@@ -9,7 +9,7 @@
 
 namespace zul::pictgen {
 
-struct CalcSpec {
+struct CalcLayout {
     int code;
     const char* result;               // display name of the result ("v", "ρ_в", "ΔP")
     std::array<const char*, 6> args;  // display names of X1..X6 of the template
@@ -24,16 +24,16 @@ struct CalcSpec {
     const char* resultName = "";
 };
 
-// nullptr for a code without a spec.
-const CalcSpec* FindCalcSpec(int code);
+// nullptr for a code without a entry.
+const CalcLayout* FindCalcLayout(int code);
 
 // For pictures shared by several calculations: header and legend written for all of them.
-struct SharedPictureSpec {
+struct SharedPictureLayout {
     const char* picture;
     const char* header;
     const char* legend;  // "symbols — text" lines, ";"-separated; empty: built from the data
 };
-const SharedPictureSpec* FindSharedPictureSpec(std::string_view picture);
+const SharedPictureLayout* FindSharedPictureLayout(std::string_view picture);
 
 // The drawing of a topic or group picture.
 Drawing TopicDrawing(std::string_view picture);
