@@ -31,7 +31,8 @@ std::vector<std::string> EntryFields(const JournalEntry& e) {
     if (e.kind == EntryKind::Calculation) {
         f.insert(f.end(), {std::to_string(e.code), e.name, e.title, e.picture});
         f.push_back(std::to_string(e.arguments.size()));
-        for (const ArgumentRecord& a : e.arguments) f.insert(f.end(), {a.text, a.valueText, a.caption, a.unit});
+        for (const ArgumentRecord& a : e.arguments)
+            f.insert(f.end(), {a.text, a.valueText, a.caption, a.unit});
         f.push_back(std::to_string(e.literature.size()));
         for (const LiteratureReference& r : e.literature) f.insert(f.end(), {r.source, r.pages});
     } else if (e.kind == EntryKind::TimeSum) {

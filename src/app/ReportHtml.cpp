@@ -46,9 +46,9 @@ void AppendPicture(std::string& html, const JournalEntry& entry, const PictureRe
     if (!pictures || entry.picture.empty()) return;
     const std::optional<PictureRef> picture = pictures(entry.picture);
     if (!picture) return;
-    html += "<p><img src=\"" + EscapeAttribute(picture->src) + "\" width=\"" + std::to_string(picture->width) +
-            "\" height=\"" + std::to_string(picture->height) + "\" alt=\"" + EscapeAttribute(entry.name) +
-            "\"></p>\n";
+    html += "<p><img src=\"" + EscapeAttribute(picture->src) + "\" width=\"" +
+            std::to_string(picture->width) + "\" height=\"" + std::to_string(picture->height) + "\" alt=\"" +
+            EscapeAttribute(entry.name) + "\"></p>\n";
 }
 
 void AppendArguments(std::string& html, const JournalEntry& entry) {
@@ -108,8 +108,8 @@ void AppendEntry(std::string& html, const JournalEntry& entry, int number, const
             AppendLiterature(html, entry);
             break;
         case EntryKind::Expression:
-            html += prefix + "Вычисление</h2>\n<p>" + CellText(entry.text) + " = <b>" + CellText(entry.result) +
-                    "</b></p>\n";
+            html += prefix + "Вычисление</h2>\n<p>" + CellText(entry.text) + " = <b>" +
+                    CellText(entry.result) + "</b></p>\n";
             break;
         case EntryKind::TimeSum: {
             html += prefix + "Сложение значений времени</h2>\n<p>Слагаемые: ";

@@ -99,7 +99,8 @@ std::string Base64(std::string_view bytes) {
     std::size_t i = 0;
     for (; i + 3 <= bytes.size(); i += 3) {
         const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 |
-                           static_cast<unsigned char>(bytes[i + 1]) << 8 | static_cast<unsigned char>(bytes[i + 2]);
+                           static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                           static_cast<unsigned char>(bytes[i + 2]);
         out += kAlphabet[v >> 18];
         out += kAlphabet[(v >> 12) & 63];
         out += kAlphabet[(v >> 6) & 63];
@@ -118,7 +119,7 @@ std::string Base64(std::string_view bytes) {
 
 std::string FileUrl(const std::string& path) {
     std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec).lexically_normal();
     const std::string text = (ec ? std::filesystem::path(path) : absolute).generic_string();
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url = "file://";

@@ -49,7 +49,8 @@ TEST(JournalBuilders, RoutesAndArgumentsAsGiven) {
     EXPECT_EQ(plain.kind, EntryKind::Expression);
     EXPECT_EQ(plain.text, "2+3");
 
-    const JournalEntry time = MakeComputeEntry({50301, "[01:30:00] [ -00:20:00] x", "[01:10:00]"}, {}, nullptr, kStamp);
+    const JournalEntry time =
+        MakeComputeEntry({50301, "[01:30:00] [ -00:20:00] x", "[01:10:00]"}, {}, nullptr, kStamp);
     EXPECT_EQ(time.kind, EntryKind::TimeSum);
     EXPECT_EQ(time.timeGroups, (std::vector<std::string>{"[01:30:00]", "[-00:20:00]"}));
 
@@ -64,8 +65,9 @@ TEST(JournalBuilders, RoutesAndArgumentsAsGiven) {
 
     // The acoustics calculations list the bands that were given, by their frequencies.
     const JournalEntry noise = MakeComputeEntry({5002, "[80] [80]", "83.0102999566"}, {}, nullptr, kStamp);
-    EXPECT_EQ(noise.arguments, (std::vector<ArgumentRecord>{{"80", "80", "Уровень шума на частоте 62.5 Гц", "дБ"},
-                                                            {"80", "80", "Уровень шума на частоте 125 Гц", "дБ"}}));
+    EXPECT_EQ(noise.arguments,
+              (std::vector<ArgumentRecord>{{"80", "80", "Уровень шума на частоте 62.5 Гц", "дБ"},
+                                           {"80", "80", "Уровень шума на частоте 125 Гц", "дБ"}}));
     EXPECT_TRUE(noise.literature.empty());
 }
 
@@ -103,8 +105,10 @@ TEST(HintCaptions, SplitCaptionAndUnit) {
         {"КПД,%", "КПД", "%"},
         {"Радиус окружности, лежащей в основании", "Радиус окружности, лежащей в основании", ""},
         {"Сумма к.м.с.", "Сумма к.м.с.", ""},
-        {"Скорость перемещения жидкости по трубопроводу,  м/с", "Скорость перемещения жидкости по трубопроводу", "м/с"},
-        {"Удельные потери давления по длине трубопровода ,  Па/м", "Удельные потери давления по длине трубопровода", "Па/м"},
+        {"Скорость перемещения жидкости по трубопроводу,  м/с",
+         "Скорость перемещения жидкости по трубопроводу", "м/с"},
+        {"Удельные потери давления по длине трубопровода ,  Па/м",
+         "Удельные потери давления по длине трубопровода", "Па/м"},
         {"Безразмерный коэффициент  а,  зависящий от произведения  PN",
          "Безразмерный коэффициент а, зависящий от произведения PN", ""},
         {", м", ", м", ""},
@@ -134,11 +138,12 @@ TEST(HintCaptions, EveryCalculationHasOneCaptionPerArgument) {
 
 TEST(JournalLiterature, ReferencesWrittenOut) {
     const IniDocument file = LiteratureFile();
-    EXPECT_EQ(CalculationReferences(file, 51),
-              (std::vector<LiteratureReference>{{"Источник три", "5:7"},
-                                                {"Источник пять", "7"},
-                                                {"Источник Lit-99 не найден в файле литературы «Zul.lit»", ""},
-                                                {"Источник двенадцать", ""}}));
+    EXPECT_EQ(
+        CalculationReferences(file, 51),
+        (std::vector<LiteratureReference>{{"Источник три", "5:7"},
+                                          {"Источник пять", "7"},
+                                          {"Источник Lit-99 не найден в файле литературы «Zul.lit»", ""},
+                                          {"Источник двенадцать", ""}}));
     EXPECT_EQ(CalculationReferences(file, 2002),
               (std::vector<LiteratureReference>{{"Справочник по гидравлике без номеров", ""}}));
     EXPECT_EQ(CalculationReferences(file, 1001), (std::vector<LiteratureReference>{{"Источник пять", ""}}));

@@ -139,14 +139,16 @@ TEST(JournalSection, DistrustsWhatTheFileSays) {
     struct Case { const char* name; const char* section; std::size_t entries; int unreadable; };
     const Case cases[] = {
         {"no section", "", 0, 0},
-        {"huge count, two entries", "Version=1\nCount=999999999\nEntry1=e|||1||1|1\nEntry2=e|||0||2|2\n", 2, 8},
+        {"huge count, two entries", "Version=1\nCount=999999999\nEntry1=e|||1||1|1\nEntry2=e|||0||2|2\n", 2,
+         8},
         {"negative count", "Version=1\nCount=-5\nEntry1=e|||1||1|1\n", 0, 0},
         {"count not a number", "Version=1\nCount=abc\nEntry1=e|||1||1|1\n", 0, 0},
         {"other format", "Version=2\nCount=1\nEntry1=e|||1||1|1\n", 0, 1},
         {"unknown kind", "Version=1\nCount=1\nEntry1=x|||1||1|1\n", 0, 1},
         {"flag not 0 or 1", "Version=1\nCount=1\nEntry1=e|||yes||1|1\n", 0, 1},
         {"extra field", "Version=1\nCount=1\nEntry1=e|||1||1|1|more\n", 0, 1},
-        {"argument count beyond the fields", "Version=1\nCount=1\nEntry1=c|||1||t|r|1|n|t|p|1000|a|b|c|d|0\n", 0, 1},
+        {"argument count beyond the fields", "Version=1\nCount=1\nEntry1=c|||1||t|r|1|n|t|p|1000|a|b|c|d|0\n",
+         0, 1},
         {"negative reference count", "Version=1\nCount=1\nEntry1=c|||1||t|r|1|n|t|p|0|-1\n", 0, 1},
         {"time groups short", "Version=1\nCount=1\nEntry1=t|||1||t|r|3|[01:00:00]\n", 0, 1},
         {"bad escape", "Version=1\nCount=1\nEntry1=e|||1|\\q|1|1\n", 0, 1},
@@ -155,7 +157,8 @@ TEST(JournalSection, DistrustsWhatTheFileSays) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         IniDocument doc;
-        doc.Parse(std::string("[Program]\nName=ZUL (ver 1.4)\n") + (*c.section ? "[Journal]\n" : "") + c.section);
+        doc.Parse(std::string("[Program]\nName=ZUL (ver 1.4)\n") + (*c.section ? "[Journal]\n" : "") +
+                  c.section);
         const JournalReadResult read = ReadJournalSection(doc, 10);
         EXPECT_EQ(read.journal.Size(), c.entries);
         EXPECT_EQ(read.unreadable, c.unreadable);

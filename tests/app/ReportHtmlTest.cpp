@@ -83,7 +83,12 @@ TEST(ReportHtml, MatchesGoldenFiles) {
     const ReportHeading awkwardHeading = {"Объект <А&Б>", "\"ОВ\"", "", "'сегодня'"};
     const auto noPicture = [](std::string_view) { return std::optional<PictureRef>(); };
 
-    struct Case { const char* file; ReportHeading heading; std::vector<JournalEntry> entries; PictureResolver pictures; };
+    struct Case {
+        const char* file;
+        ReportHeading heading;
+        std::vector<JournalEntry> entries;
+        PictureResolver pictures;
+    };
     const Case cases[] = {
         {"calculation_with_literature.html", kHeading, {VelocityEntry()}, FixedPicture},
         {"calculation_without_literature.html", kHeading, {withoutLiterature}, noPicture},
@@ -174,9 +179,11 @@ TEST(ReportPictures, HighDensityFirstMissingOrBrokenLeftOut) {
 
 TEST(ReportPictures, Base64AndFileUrl) {
     const std::pair<const char*, const char*> vectors[] = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"foobar", "Zm9vYmFy"}};
+        {"", ""},        {"f", "Zg=="},        {"fo", "Zm8="},
+        {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"foobar", "Zm9vYmFy"}};
     for (const auto& [in, out] : vectors) EXPECT_EQ(Base64(in), out) << in;
-    EXPECT_EQ(FileUrl("/tmp/Мои файлы/a#b.jpg"), "file:///tmp/%D0%9C%D0%BE%D0%B8%20%D1%84%D0%B0%D0%B9%D0%BB%D1%8B/a%23b.jpg");
+    EXPECT_EQ(FileUrl("/tmp/Мои файлы/a#b.jpg"),
+              "file:///tmp/%D0%9C%D0%BE%D0%B8%20%D1%84%D0%B0%D0%B9%D0%BB%D1%8B/a%23b.jpg");
     int w = 0, h = 0;
     EXPECT_FALSE(JpegSize("\xFF\xD8", w, h));
     EXPECT_FALSE(JpegSize(TinyJpeg(301, 179).substr(0, 26), w, h));  // cut inside the frame header
