@@ -181,12 +181,23 @@ bool DecodeJournalFields(std::string_view value, std::vector<std::string>& field
     return true;
 }
 
-void WriteJournalSection(IniDocument& doc, const Journal& journal) {
+std::size_t WriteJournalSection(IniDocument& doc, const Journal& journal, std::size_t maxBytes) {
+    std::vector<std::string> values(journal.Size());
+    std::size_t first = journal.Size();  // the oldest entry that fits, counting from the newest
+    std::size_t bytes = 0;
+    while (first > 0) {
+        std::string value = EncodeJournalFields(EntryFields(*journal.At(first - 1)));
+        bytes += value.size() + EntryKey(first).size() + 3;  // "=" and the line end
+        if (bytes > maxBytes) break;
+        values[--first] = std::move(value);
+    }
+    const std::size_t written = journal.Size() - first;
     doc.EraseSection(kJournalSection);
     doc.Write(kJournalSection, kVersionKey, std::to_string(kFormatVersion));
-    doc.Write(kJournalSection, kCountKey, std::to_string(journal.Size()));
-    for (std::size_t i = 0; i < journal.Size(); ++i)
-        doc.Write(kJournalSection, EntryKey(i + 1), EncodeJournalFields(EntryFields(*journal.At(i))));
+    doc.Write(kJournalSection, kCountKey, std::to_string(written));
+    for (std::size_t i = first; i < journal.Size(); ++i)
+        doc.Write(kJournalSection, EntryKey(i - first + 1), values[i]);
+    return written;
 }
 
 JournalReadResult ReadJournalSection(const IniDocument& doc, std::size_t capacity) {

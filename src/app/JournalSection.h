@@ -25,8 +25,14 @@ namespace zul {
 
 inline constexpr std::string_view kJournalSection = "Journal";
 
-// Erases the section and writes the whole journal into it.
-void WriteJournalSection(IniDocument& doc, const Journal& journal);
+// The journal's share of a settings file. The INI layer refuses files of more than 16 MB
+// on loading; a journal of long notes must never make the whole settings file unreadable.
+inline constexpr std::size_t kMaxJournalSectionBytes = 4u * 1024u * 1024u;
+
+// Erases the section and writes the journal into it: every entry, or, when they exceed
+// `maxBytes`, the newest entries that fit. Returns the number of entries written.
+std::size_t WriteJournalSection(IniDocument& doc, const Journal& journal,
+                                std::size_t maxBytes = kMaxJournalSectionBytes);
 
 struct JournalReadResult {
     Journal journal;

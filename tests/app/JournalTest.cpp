@@ -124,6 +124,21 @@ TEST(JournalSection, RoundTripsEveryTextThroughTheFile) {
     EXPECT_FALSE(reread.Find("Journal", "Entry2"));
 }
 
+TEST(JournalSection, KeepsTheNewestEntriesWithinItsShareOfTheFile) {
+    Journal journal;
+    for (const char* t : {"1", "2", "3", "4", "5"}) {
+        JournalEntry e = Expression(t);
+        e.note = std::string(1000, 'x');
+        journal.Add(e);
+    }
+    IniDocument doc;
+    EXPECT_EQ(WriteJournalSection(doc, journal, 3100), 3u);
+    const Journal read = ReadJournalSection(doc).journal;
+    EXPECT_EQ(Texts(read), (std::vector<std::string>{"3", "4", "5"}));
+    EXPECT_EQ(WriteJournalSection(doc, journal, 10), 0u);
+    EXPECT_TRUE(ReadJournalSection(doc).journal.Empty());
+}
+
 TEST(JournalSection, FieldCodecKeepsSeparatorsApart) {
     const std::vector<std::string> fields = {"", "a|b", "\\", "\\|", "x\ny", ""};
     std::vector<std::string> back;
