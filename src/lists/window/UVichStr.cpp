@@ -98,6 +98,8 @@ void TFormVirStrings::createWidgets() {
     StrGridVir = Named(new StringGrid(kListColumnCount, this), "StrGridVir");
     // 14 px from the left and 36 px narrower than the window.
     StrGridVir->setGeometry(14, gridTop, kClientWidth - 36, bottomTop - 6 - gridTop);
+    // A result has 12 decimals; in its column of 101 pixels it takes a smaller font.
+    StrGridVir->SetShrinkColumn(kColumnResult, 10);
 
     ProgBarV = Named(new QProgressBar(this), "ProgBarV");
     ProgBarV->setGeometry(14, bottomTop + 4, kBannerWidth, kBottomHeight - 8);

@@ -66,6 +66,8 @@ void TFormMem::createWidgets() {
 
     StrGridChisl = Named(new StringGrid(MemoryTable::kColumns, this), "StrGridChisl");
     StrGridChisl->setGeometry(2, 38, kClientWidth - 4, kPanWhatTop - 40);
+    // A result has 12 decimals; in its column of 112 pixels it takes a smaller font.
+    StrGridChisl->SetShrinkColumn(2, 11);
 
     PanWhat = Named(new CaptionPanel(this), "PanWhat");
     PanWhat->setGeometry(2, kPanWhatTop, kClientWidth - 4, kPanWhatHeight);
