@@ -74,7 +74,8 @@ void TFormVirStrings::fitMenuBar() {
     setFixedSize(kClientWidth, kClientHeight + extra);
 }
 
-TFormVirStrings::~TFormVirStrings() = default;
+// An editor still open when the window goes commits as it closes: by then the list is gone.
+TFormVirStrings::~TFormVirStrings() { StrGridVir->SetAccess({}); }
 
 void TFormVirStrings::createWidgets() {
     const int menuHeight = kMenuHeight;

@@ -48,7 +48,8 @@ TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
     RefreshFromTable();
 }
 
-TFormMem::~TFormMem() = default;
+// An editor still open when the window goes commits as it closes: by then the commands are gone.
+TFormMem::~TFormMem() { StrGridChisl->SetAccess({}); }
 
 void TFormMem::createWidgets() {
     Panel1 = Named(new QFrame(this), "Panel1");
