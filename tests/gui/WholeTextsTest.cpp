@@ -1,16 +1,22 @@
 // Texts that the windows keep in fixed widths show whole: a result with 12 decimals in the
-// result columns of the memory (112 px) and of the lists (101 px), the narrow headers; a
+// result columns of the memory (112 px) and of the lists (101 px), the narrow headers, the
+// titles and formulas of the insert-formula dialog, the captions of the settings window; a
 // text that is cut even so has its whole text as a tooltip.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QTest>
 #include <QToolTip>
 
 #include "GuiTestSupport.h"
 #include "app/window/FitText.h"
+#include "app/window/Panels.h"
+#include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/GridHeader.h"
 #include "memory/window/StringGrid.h"
 #include "memory/window/UMemory.h"
+#include "settings/window/UOpt.h"
 
 namespace zul::test {
 namespace {
@@ -74,6 +80,40 @@ TEST(WholeTexts, NarrowHeadersAndACutCellsTooltip) {
     EXPECT_EQ(ToStd(QToolTip::text()), note);
     QToolTip::hideText();
     memory.hide();
+}
+
+// The long titles of 3052 and 4005 and the long formula of 3020 show whole, clear of the
+// panel's edges.
+TEST(WholeTexts, InsertDialogTitlesAndFormulas) {
+    for (int code : {3020, 3052, 4005}) {
+        SCOPED_TRACE(code);
+        GuiFixture fx;
+        fx.calculator->main.topic.calculationCode = code;
+        auto& dialog = *static_cast<TFormIncFunc*>(fx.windows->incFunc.get());
+        dialog.SetModalRunner([](QDialog* window) {
+            auto& d = *static_cast<TFormIncFunc*>(window);
+            const QRect room = d.PanNameRas->contentsRect();
+            EXPECT_GE(room.left(), 6);
+            EXPECT_LE(d.PanNameRas->fontMetrics().horizontalAdvance(d.PanNameRas->text()), room.width());
+            EXPECT_LE(d.ReadFunc->fontMetrics().horizontalAdvance(d.ReadFunc->text()) + 4, d.ReadFunc->width());
+            EXPECT_TRUE(d.ReadFunc->toolTip().isEmpty());
+        });
+        fx.face().SpButtonVstFuncClick();
+    }
+}
+
+TEST(WholeTexts, SettingsCaptionsKeepClearOfTheirEdges) {
+    GuiFixture fx;
+    TFormOptions& options = *fx.windows->options;
+    options.TrBarNVir->setValue(255);
+    for (CaptionPanel* panel : {options.PanelConst, options.PanelNVir}) {
+        SCOPED_TRACE(ToStd(panel->objectName()));
+        const QRect room = panel->contentsRect();
+        EXPECT_GE(room.left(), 6);
+        EXPECT_LE(room.right(), panel->width() - 7);
+        const QRect text = panel->fontMetrics().boundingRect(room, Qt::TextWordWrap | panel->alignment(), panel->text());
+        EXPECT_TRUE(room.contains(text));
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSlider>
 
+#include "app/window/FitText.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
 #include "settings/FileCommands.h"
@@ -102,6 +103,7 @@ void TFormOptions::createWidgets() {
     PanelConst = Named(new CaptionPanel(this), "PanelConst");
     PanelConst->setGeometry(330, 4, 266, 36);
     PanelConst->setWordWrap(true);
+    PanelConst->setContentsMargins(6, 2, 6, 2);  // the two lines keep clear of the edges
     // The header row, pi, g, e and the numbers stay in place; the user rows scroll.
     StrGridConst = Named(new FrozenGrid(UserConstantsGrid::kFirstUserRow, 1, this), "StrGridConst");
     StrGridConst->setGeometry(330, 42, 266, 136);
@@ -124,6 +126,7 @@ void TFormOptions::createWidgets() {
 
     PanelNVir = Named(new CaptionPanel(this), "PanelNVir");
     PanelNVir->setGeometry(330, 238, 266, 22);
+    PanelNVir->setContentsMargins(6, 0, 6, 0);
     TrBarNVir = Named(new QSlider(Qt::Horizontal, this), "TrBarNVir");
     TrBarNVir->setGeometry(330, 262, 266, 30);
     TrBarNVir->setRange(10, 255);
@@ -203,6 +206,10 @@ void TFormOptions::setFonts() {
         w->setFont(caption);
     for (QWidget* w : std::initializer_list<QWidget*>{BBtnIniFile, BBtnAutoLoad, BBtnHelp, BBtnExitOpt})
         w->setFont(TimesBold(15));
+    // The caption of the track bar keeps one size from 10 to 255, the size of its longest text.
+    PanelNVir->setFont(FitText(QStringLiteral("Количество запоминаемых выражений = 255"), caption,
+                               PanelNVir->contentsRect().width(), 11)
+                           .font);
 }
 
 }  // namespace zul
