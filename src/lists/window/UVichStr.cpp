@@ -49,8 +49,8 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
 TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
-      platform_(platform),
-      files_(list_, platform, calculator.question) {
+      platform_(platform, [this] { ShowList(); }),
+      files_(list_, platform_, calculator.question) {
     setObjectName(QStringLiteral("FormVirStrings"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
