@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QScreen>
 #include <QSplitter>
 #include <QTreeView>
 
@@ -48,9 +49,15 @@ public:
 
 void DressFileDialog(QFileDialog& dialog) {
     dialog.setProxyModel(new RussianFileColumns(&dialog));
-    dialog.resize(std::max(dialog.width(), 780), std::max(dialog.height(), 460));
-    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
-        splitter->setSizes({170, 610});
+    // Room for the columns, within the screen (a small or a magnified one).
+    QSize size(std::max(dialog.width(), 780), std::max(dialog.height(), 460));
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    dialog.resize(size);
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"))) {
+        const int places = std::clamp(size.width() / 5, 110, 170);  // "Компьютер" and the home folder
+        splitter->setSizes({places, size.width() - places});
+    }
     if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         QHeaderView* header = details->header();
         header->setStretchLastSection(false);
