@@ -271,6 +271,8 @@ TEST(OptionsWindow, FocusedFieldIsHighlighted) {
     f.options.TrBarNVir->setFocus();
     EXPECT_EQ(f.options.PanelNVir->panelColor(), Yellow());
     EXPECT_EQ(f.options.PanelConst->panelColor(), ButtonFace());
+    StartTyping(f, 4, 1, QStringLiteral("K"));  // a cell's editor has the focus
+    EXPECT_EQ(f.options.PanelConst->panelColor(), Lime());
 }
 
 TEST(OptionsWindow, TrackBarSetsTheCaptionAndTheModifiedFlag) {

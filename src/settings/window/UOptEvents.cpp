@@ -48,7 +48,6 @@ void TFormOptions::createConnections() {
         if (!refreshing_) StrGridConstSetEditText(item->row(), item->column(), item->text());
     });
     connect(StrGridConst, &QTableWidget::cellClicked, this, [this] { commands_->MarkModifiedByClick(); });
-    StrGridConst->installEventFilter(this);
     TrBarNVir->installEventFilter(this);
     GrBoxUgls->installEventFilter(this);
     connect(PanExit, &CaptionPanel::clicked, this, [this] { commands_->MarkModifiedByClick(); });
@@ -75,6 +74,13 @@ void TFormOptions::createConnections() {
     connect(BBtnExitOpt, &QPushButton::clicked, this, [this] { BBtnExitOptClick(); });
     // Esc anywhere in the window is "Закрыть" (the window previews the keys).
     qApp->installEventFilter(this);
+    // The constants caption is lime while a field or the grid has the focus, a cell's editor
+    // included.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const auto within = [now](const QWidget* area) { return now == area || area->isAncestorOf(now); };
+        if (now == nullptr || now->window() != this) return;
+        PanelConst->setPanelColor(within(StrGridConst) || within(ScrollBox1) ? Lime() : ButtonFace());
+    });
 }
 
 void TFormOptions::RefreshFromModel() {
@@ -215,14 +221,13 @@ void TFormOptions::CBoxIniFileChange(int index) {
 }
 
 // The description panel of the focused field turns yellow with a border; the panels on its
-// sides swap their bevels. The constants caption is lime while a field or the grid has focus.
+// sides swap their bevels.
 void TFormOptions::FieldEnter(ConstantField field) {
     const FieldWidgets& w = Field(field);
     w.text->setFrameStyle(QFrame::Box | QFrame::Plain);
     w.text->setPanelColor(Yellow());
     w.symbol->setFrameShadow(QFrame::Raised);
     w.unit->setFrameShadow(QFrame::Raised);
-    PanelConst->setPanelColor(Lime());
 }
 
 void TFormOptions::FieldExit(ConstantField field) {
@@ -231,7 +236,6 @@ void TFormOptions::FieldExit(ConstantField field) {
     w.text->setPanelColor(ButtonFace());
     w.symbol->setFrameShadow(QFrame::Sunken);
     w.unit->setFrameShadow(QFrame::Sunken);
-    PanelConst->setPanelColor(ButtonFace());
 }
 
 bool TFormOptions::eventFilter(QObject* watched, QEvent* event) {
@@ -252,8 +256,6 @@ bool TFormOptions::eventFilter(QObject* watched, QEvent* event) {
         if (watched != w.edit || type == QEvent::MouseButtonPress) continue;
         in ? FieldEnter(w.field) : FieldExit(w.field);
     }
-    if (watched == StrGridConst && type != QEvent::MouseButtonPress)
-        PanelConst->setPanelColor(in ? Lime() : ButtonFace());
     if (watched == TrBarNVir && type != QEvent::MouseButtonPress)
         PanelNVir->setPanelColor(in ? Yellow() : ButtonFace());
     if (watched == GrBoxUgls && type == QEvent::MouseButtonPress) commands_->MarkModifiedByClick();
