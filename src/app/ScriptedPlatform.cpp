@@ -5,6 +5,7 @@ namespace zul {
 
 MessageResult ScriptedPlatform::ShowMessage(MessageKind kind, std::string_view text, MessageButtons buttons) {
     messages_.push_back({kind, std::string(text), buttons});
+    if (onMessage) onMessage(messages_.back());
     if (!messageResults_.empty()) {
         const MessageResult r = messageResults_.front();
         messageResults_.pop_front();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ public:
     void ClearRecords();
 
     bool openWithDesktopSucceeds = true;
+    // Runs as each message box appears: a test looks at the windows the user sees behind it.
+    std::function<void(const Message&)> onMessage;
 
 private:
     std::deque<MessageResult> messageResults_;

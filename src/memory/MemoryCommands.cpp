@@ -56,7 +56,8 @@ void MemoryCommands::SpButClearClick() {
     settingsFile_.MarkModifiedIfInUse();
 }
 
-std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inputLine) {
+std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inputLine,
+                                                            const std::function<void(const std::string&)>& write) {
     const int column = table_.SelectedColumn();
     const int row = table_.SelectedRow();
     if (column == 3) return std::nullopt;
@@ -65,6 +66,7 @@ std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inp
     if (value.empty()) return std::nullopt;
     std::string text = InsertIntoInputLine(table_.InsertMode(), inputLine, value);
     settingsFile_.MarkModifiedIfInUse();
+    if (write) write(text);
     const std::string number = IniIntegerText(row);
     platform_.ShowInformation(
         isResult ? "Результат  №" + number + "  вставлен в главную строку ввода Калькулятора."

@@ -2,6 +2,7 @@
 // platform, and mark the settings as modified while a settings file is in use.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,8 +37,10 @@ public:
     void SpButDownClick();
     void SpButClearClick();  // asks "Очистить память Калькулятора?"
     // Puts the selected expression or result into the input line: the new input text, or
-    // nothing when there is nothing to insert.
-    std::optional<std::string> BBtnAddCalcClick(std::string_view inputLine);
+    // nothing when there is nothing to insert. `write` receives the new text before the
+    // information box appears, so that the box tells of a line the user already sees.
+    std::optional<std::string> BBtnAddCalcClick(std::string_view inputLine,
+                                                const std::function<void(const std::string&)>& write = {});
     MemoryCellSelection StrGridChislSelectCell(int column, int row);
     void StrGridChislSetEditText(int column, int row, std::string_view text);
     void ComBoxKakVstChange(int itemIndex);

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/window/Translations.h"
+
 #include <gtest/gtest.h>
 
 #include <csetjmp>
@@ -31,6 +33,7 @@ public:
         static char name[] = "zul_tests_gui";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
+        InstallQtTranslations(*app_);  // as the program does
         QApplication::setQuitOnLastWindowClosed(false);
     }
     void TearDown() override {

@@ -194,6 +194,33 @@ TEST(ListsFiles, SaveCloseOpenAndAppendThroughScriptedDialogs) {
     EXPECT_EQ(ToStd(w.PanIzmSohr->text()), "Изм.");
 }
 
+// A message box speaks of what the list already shows: the list emptied when "Файл удален."
+// appears, the failing line highlighted while a fault stops "Вычислить все".
+TEST(ListsOrder, TheListIsShownBeforeTheBoxSpeaksOfIt) {
+    GuiFixture fx;
+    TFormVirStrings& w = Lists(fx);
+    std::vector<std::pair<std::string, int>> seen;  // message, current line of the grid behind it
+    std::vector<int> linesBehind;
+    fx.platform.onMessage = [&](const ScriptedPlatform::Message& m) {
+        seen.emplace_back(m.text, w.StrGridVir->CurrentRow());
+        linesBehind.push_back(w.StrGridVir->model()->rowCount());
+    };
+    TypeLines(w, {"1+1", "ln(0)", "2+2"});
+    SelectLine(w, 1);
+    w.VichAllClick();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], (std::pair<std::string, int>{"Floating point division by zero", 2}));
+
+    fx.platform.QueueFile(fx.Path(QStringLiteral("список.sl")));
+    w.VirSaveAsClick();
+    fx.platform.QueueMessageResult(MessageResult::Yes);
+    w.VirEraseClick();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].first, "Файл удален.");
+    EXPECT_EQ(linesBehind[2], 1);
+    EXPECT_EQ(ToStd(w.StrGridVir->model()->index(0, kColumnExpression).data().toString()), "");
+}
+
 TEST(ListsFiles, AMegabytePastedIntoACellSurvivesSaveAndOpen) {
     GuiFixture fx;
     TFormVirStrings& w = Lists(fx);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -200,6 +201,36 @@ TEST(JpegDecoder, RefusesHugeDimensions) {
     QString error;
     EXPECT_TRUE(DecodeJpeg(bytes, {}, &error).isNull());
     EXPECT_FALSE(error.isEmpty());
+}
+
+// A dense screen takes the picture drawn at twice the size when it is there and decodes.
+struct DenseCase {
+    qreal ratio;
+    std::vector<const char*> files;  // good JPEGs; "@2x" ones are twice the size
+    const char* shown;
+};
+
+const DenseCase kDense[] = {
+    {1, {"ZSkor.jpg", "ZSkor@2x.jpg"}, "ZSkor.jpg"},
+    {2, {"ZSkor.jpg", "ZSkor@2x.jpg"}, "ZSkor@2x.jpg"},
+    {2, {"ZSkor.jpg"}, "ZSkor.jpg"},
+};
+
+TEST(JpegDecoder, DenseScreensTakeThePictureDrawnAtTwiceTheSize) {
+    for (const DenseCase& c : kDense) {
+        SCOPED_TRACE(c.shown);
+        QTemporaryDir dir;
+        for (const char* name : c.files) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            const int scale = QString::fromUtf8(name).contains(QStringLiteral("@2x")) ? 2 : 1;
+            file.write(MakeJpeg(301 * scale, 179 * scale, 10, 20, 30));
+        }
+        QString shown;
+        const QImage image = LoadPicture(dir.filePath(QStringLiteral("ZSkor.jpg")), QSize(301, 179), c.ratio, &shown);
+        EXPECT_EQ(shown, dir.filePath(QString::fromUtf8(c.shown)));
+        EXPECT_EQ(image.width(), shown.contains(QStringLiteral("@2x")) ? 602 : 301);
+    }
 }
 
 TEST(JpegDecoder, ScalesDownOnlyWhileLargerThanTheTarget) {

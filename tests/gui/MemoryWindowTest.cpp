@@ -65,10 +65,13 @@ TEST(MemoryInsert, ModesPutTheCellIntoTheInputLine) {
         fx.face().CBoxMainStr->setEditText(QString::fromUtf8(c.line));
         ClickCell(memory, 1, c.column);
         fx.platform.ClearRecords();
+        std::string lineBehindTheBox;
+        fx.platform.onMessage = [&](const ScriptedPlatform::Message&) { lineBehindTheBox = ToStd(fx.InputText()); };
         memory.BBtnAddCalcClick();
         EXPECT_EQ(ToStd(fx.InputText()), c.expectedLine);
         if (c.message) {
             EXPECT_EQ(fx.platform.MessageTexts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(lineBehindTheBox, c.expectedLine);  // the box tells of a line already shown
         } else {
             EXPECT_TRUE(fx.platform.messages().empty());
         }

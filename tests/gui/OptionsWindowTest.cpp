@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
+#include "app/window/FitText.h"
+#include "app/window/FitTextDelegate.h"
 #include "app/window/Panels.h"
 #include "settings/window/UOpt.h"
 
@@ -136,6 +138,126 @@ TEST(OptionsGrid, SystemNameFailsWithTheRowMadeCurrent) {
     EXPECT_NE(f.platform.messages()[0].text.find("новых констант"), std::string::npos);
 }
 
+// Types into the grid as the user does: the first key opens the cell's editor, the rest go
+// to whatever has the focus.
+void TypeKeys(const QString& text) {
+    for (QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+
+void StartTyping(OptionsFixture& f, int row, int column, const QString& text) {
+    f.options.StrGridConst->setFocus();
+    f.options.StrGridConst->setCurrentCell(row, column);
+    TypeKeys(text);
+}
+
+// Tab and Enter commit the cell and move on to the next; the name and the value both stay.
+TEST(OptionsGrid, TabAndEnterMoveOnAndKeepNameAndValue) {
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Return}) {
+        SCOPED_TRACE(key == Qt::Key_Tab ? "Tab" : "Enter");
+        OptionsFixture f;
+        StartTyping(f, 4, 1, QStringLiteral("Kz"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+        TypeKeys(QStringLiteral("1.15"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::processEvents();
+        const std::vector<UserConstant> constants = f.calculator->settings.grid.UserConstants();
+        ASSERT_EQ(constants.size(), 1u);
+        EXPECT_EQ(constants[0].name, "Kz");
+        EXPECT_EQ(constants[0].value, "1.15");
+        EXPECT_EQ(f.options.StrGridConst->item(4, 1)->text(), QStringLiteral("Kz"));
+        EXPECT_EQ(f.options.StrGridConst->item(4, 2)->text(), QStringLiteral("1.15"));
+        EXPECT_EQ(f.options.StrGridConst->currentRow(), 5);  // on to the blank row's name
+        EXPECT_EQ(f.options.StrGridConst->currentColumn(), 1);
+    }
+}
+
+TEST(OptionsGrid, TheBlankRowAppearsAtTheFirstKeystroke) {
+    OptionsFixture f;
+    StartTyping(f, 4, 1, QStringLiteral("K"));
+    EXPECT_TRUE(f.options.StrGridConst->EditedIndex().isValid());  // nothing committed yet
+    EXPECT_EQ(f.options.StrGridConst->rowCount(), 6);
+    EXPECT_EQ(f.options.StrGridConst->item(5, 0)->text(), QStringLiteral("2."));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);  // emptied again: the row goes
+    EXPECT_EQ(f.options.StrGridConst->rowCount(), 5);
+}
+
+// Esc is "Закрыть" also while a cell is being edited: the typed text is validated and kept.
+struct EscCase {
+    const char* typed;  // into the blank row's name, not committed
+    bool closes;
+    const char* message;  // the first message shown, "" for none
+};
+
+const EscCase kEscCases[] = {
+    {"Kz", true, ""},
+    {"pi", false, "В некоторых строках ввода обнаружены ошибки. Исправить их автоматически?..."},
+};
+
+TEST(OptionsGrid, EscWithAnOpenEditorValidatesItsText) {
+    for (const EscCase& c : kEscCases) {
+        SCOPED_TRACE(c.typed);
+        OptionsFixture f;
+        StartTyping(f, 4, 1, QString::fromUtf8(c.typed));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_EQ(f.options.isVisible(), !c.closes);
+        const std::vector<UserConstant> constants = f.calculator->settings.grid.UserConstants();
+        ASSERT_EQ(constants.size(), 1u);
+        EXPECT_EQ(constants[0].name, c.typed);
+        const auto texts = f.platform.MessageTexts();
+        EXPECT_EQ(texts.empty() ? std::string() : texts[0], c.message);
+    }
+}
+
+// Twenty constants: the header row, pi, g, e and the numbers stay in view whatever row is
+// current, and the columns stay inside the visible width.
+TEST(OptionsGrid, FixedRowsAndColumnStayInViewWithTwentyConstants) {
+    OptionsFixture f;
+    std::vector<UserConstant> constants;
+    for (int i = 1; i <= 20; ++i) constants.push_back({"K" + std::to_string(i), std::to_string(i)});
+    f.calculator->settings.grid.SetUserConstants(constants);
+    f.options.RefreshFromModel();
+    FrozenGrid* grid = f.options.StrGridConst;
+    const int last = grid->rowCount() - 1;
+    grid->setFocus();
+    grid->setCurrentCell(last, 2);
+    QCoreApplication::processEvents();
+    const QRect area = grid->viewport()->rect();
+    EXPECT_TRUE(area.contains(grid->visualItemRect(grid->item(last, 2))));
+    EXPECT_LE(grid->columnViewportPosition(2) + grid->columnWidth(2), area.width());
+    EXPECT_EQ(grid->columnViewportPosition(1), 0);  // nothing shifted sideways
+
+    QTableView* rows = grid->FrozenRowsView();
+    const QPoint rowsTop = rows->mapTo(grid, QPoint(0, 0));
+    EXPECT_EQ(rowsTop.y() + rows->height(), grid->viewport()->mapTo(grid, QPoint(0, 0)).y());
+    for (int r = 0; r < UserConstantsGrid::kFirstUserRow; ++r)
+        EXPECT_TRUE(rows->viewport()->rect().contains(rows->visualRect(grid->model()->index(r, 1)))) << r;
+    EXPECT_EQ(rows->visualRect(grid->model()->index(1, 1)).x(), rows->columnWidth(0));
+    // The fixed column shows the number of the current row beside it.
+    QTableView* numbers = grid->FrozenColumnView();
+    const QRect number = numbers->visualRect(grid->model()->index(last, 0));
+    EXPECT_EQ(numbers->viewport()->mapTo(grid, number.topLeft()).y(),
+              grid->viewport()->mapTo(grid, grid->visualItemRect(grid->item(last, 1)).topLeft()).y());
+    EXPECT_EQ(grid->item(last, 0)->text(), QStringLiteral("21."));
+}
+
+// Row 0 shows the settings file's name whole and has its full path as the tooltip.
+TEST(OptionsGrid, FileNameShowsWholeWithThePathAsTooltip) {
+    GuiFixture f;
+    f.platform.QueueFile(f.Path(QStringLiteral("test.ini")));
+    f.face().NFileSaveAsClick();
+    TFormOptions& options = *f.windows->options;
+    options.RefreshFromModel();
+    QTableWidgetItem* name = options.StrGridConst->item(0, 0);
+    EXPECT_EQ(name->text(), QStringLiteral("test.ini"));
+    EXPECT_EQ(ToStd(name->toolTip()), f.Path(QStringLiteral("test.ini")));
+    QTableView* rows = options.StrGridConst->FrozenRowsView();
+    const QModelIndex cell = rows->model()->index(0, 0);
+    QStyleOptionViewItem option;
+    option.font = rows->font();
+    option.rect = rows->visualRect(cell);
+    EXPECT_TRUE(static_cast<FitTextDelegate*>(rows->itemDelegate())->Fit(option, cell).whole);
+}
+
 TEST(OptionsWindow, FocusedFieldIsHighlighted) {
     OptionsFixture f;
     const auto& water = f.options.Field(ConstantField::PlotnVoda);
@@ -149,6 +271,8 @@ TEST(OptionsWindow, FocusedFieldIsHighlighted) {
     f.options.TrBarNVir->setFocus();
     EXPECT_EQ(f.options.PanelNVir->panelColor(), Yellow());
     EXPECT_EQ(f.options.PanelConst->panelColor(), ButtonFace());
+    StartTyping(f, 4, 1, QStringLiteral("K"));  // a cell's editor has the focus
+    EXPECT_EQ(f.options.PanelConst->panelColor(), Lime());
 }
 
 TEST(OptionsWindow, TrackBarSetsTheCaptionAndTheModifiedFlag) {

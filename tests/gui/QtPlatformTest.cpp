@@ -3,10 +3,22 @@
 // dialog. Each modal dialog is answered from the event loop it runs.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTreeView>
 
 #include <functional>
 
@@ -115,6 +127,60 @@ TEST(QtPlatformDialogs, CancelledOpenDialogGivesNothing) {
     QtPlatform platform;
     AnswerNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_FALSE(platform.OpenFileDialog({"Открыть настройки Калькулятора", "Настройки (*.ini)|*.ini", "ini", {}}));
+}
+
+// A text of Qt's own that the user reads: Cyrillic, and no Latin word left over (a menu
+// item's key, "Ctrl+X" after the tab, is a key's name).
+void ExpectRussian(const QString& shown) {
+    const QString text = shown.section(QLatin1Char('\t'), 0, 0);
+    SCOPED_TRACE(ToStd(shown));
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2,}"));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("[А-Яа-яЁё]"))));
+    EXPECT_FALSE(text.contains(latinWord));
+}
+
+// With Qt's Russian catalogue installed (the program installs it at start, as the tests do),
+// the file dialog's columns, buttons and folder type and the input line's context menu are
+// Russian, and the columns of the details view are not cut.
+TEST(QtTranslations, FileDialogAndContextMenuSpeakRussian) {
+    const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+    if (!QFile::exists(catalogue)) GTEST_SKIP() << "Qt's translations are not installed";
+    GuiFixture f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("Проекты"));
+    f.WriteFile(QStringLiteral("отопление.sl"), "[Program]\r\n");
+    QtPlatform platform;
+    QStringList texts;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(f.dir.path());
+        auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        const QDeadlineTimer deadline(5000);  // the folder is read in the background
+        while (details->model()->rowCount(details->rootIndex()) < 2 && !deadline.hasExpired()) QTest::qWait(10);
+        ASSERT_EQ(details->model()->rowCount(details->rootIndex()), 2);
+        const QAbstractItemModel* model = details->model();
+        for (int column = 0; column < 4; ++column) {
+            texts << model->headerData(column, Qt::Horizontal).toString();
+            if (column == 0) continue;
+            EXPECT_GE(details->columnWidth(column), details->header()->sectionSizeHint(column)) << column;
+            for (int row = 0; row < 2; ++row) {
+                const QModelIndex cell = model->index(row, column, details->rootIndex());
+                const QString text = cell.data().toString();
+                if (column != 3 && !text.isEmpty()) texts << text;
+                EXPECT_LE(details->fontMetrics().horizontalAdvance(text), details->visualRect(cell).width())
+                    << ToStd(text);
+            }
+        }
+        for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons()) texts << button->text();
+        dialog->reject();
+    });
+    platform.OpenFileDialog({"Открытие списка вычислений", "Списки вычислений (*.sl)|*.sl", "sl", {}});
+    std::unique_ptr<QMenu> menu(f.face().CBoxMainStr->lineEdit()->createStandardContextMenu());
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) texts << action->text();
+    ASSERT_GE(texts.size(), 12);
+    for (const QString& text : texts) ExpectRussian(text);
 }
 
 TEST(QtPlatformDialogs, QuestionGoesThroughTheQuestionWindow) {

@@ -116,6 +116,9 @@ TEST(SecondaryScreenshots, Lists) {
     lists.StrGridVir->setCurrentIndex(lists.StrGridVir->model()->index(1, kColumnExpression));
     fx.platform.QueueFile(fx.Path(QStringLiteral("расчет.sl")));
     lists.VirSaveAsClick();
+    // The file field shows where a user keeps a list, not the test's temporary folder.
+    lists.list().SetPath("/home/user/Проекты/отопление корпуса А.sl");
+    lists.ShowList();
     lists.StrGridVir->setCurrentIndex(lists.StrGridVir->model()->index(2, kColumnExpression));
     lists.SpButOnClick();
     Show(&lists);

@@ -77,19 +77,23 @@ Decoded DecodeFile(const std::filesystem::path& path) {
     return d;
 }
 
-std::filesystem::path PicturePath(std::string_view name) {
-    return std::filesystem::path(ZUL_SHIPPED_DATA_DIR) / "Pict" / (std::string(name) + ".jpg");
+std::filesystem::path PicturePath(std::string_view name, int scale = 1) {
+    return std::filesystem::path(ZUL_SHIPPED_DATA_DIR) / "Pict" /
+           (std::string(name) + (scale == 1 ? ".jpg" : "@2x.jpg"));
 }
 
-TEST(PictureFiles, EveryNameOfTheTableDecodesAtThePanelSize) {
+// Each picture at the panel's size, and at twice that size for dense screens.
+TEST(PictureFiles, EveryNameOfTheTableDecodesAtThePanelSizeAndTwiceIt) {
     for (int i = 1; i <= kPictureCount; ++i) {
-        const std::string_view name = PictureName(i);
-        SCOPED_TRACE(std::string(name));
-        const Decoded d = DecodeFile(PicturePath(name));
-        ASSERT_TRUE(d.ok) << d.error;
-        EXPECT_EQ(d.width, 301);
-        EXPECT_EQ(d.height, 179);
-        EXPECT_EQ(d.components, 3);
+        for (int scale : {1, 2}) {
+            const std::string_view name = PictureName(i);
+            SCOPED_TRACE(std::string(name) + " x" + std::to_string(scale));
+            const Decoded d = DecodeFile(PicturePath(name, scale));
+            ASSERT_TRUE(d.ok) << d.error;
+            EXPECT_EQ(d.width, 301 * scale);
+            EXPECT_EQ(d.height, 179 * scale);
+            EXPECT_EQ(d.components, 3);
+        }
     }
 }
 

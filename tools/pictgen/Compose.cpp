@@ -47,8 +47,10 @@ QColor TopicColour(int code) {
     return QColor(60, 66, 80);
 }
 
-QImage BlankPicture() {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+// A painter on the image works in the 301 x 179 layout whatever the scale.
+QImage BlankPicture(int scale) {
+    QImage image(kPictureWidth * scale, kPictureHeight * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(252, 252, 249));
     return image;
 }
@@ -329,7 +331,7 @@ Fitted Fit(const CalcContent& c, double fpx, double lpx, int stack, bool withDra
 
 }  // namespace
 
-QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QString* error) {
+QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QString* error, int scale) {
     CalcContent content;
     for (int code : codes)
         if (!AddCalculation(code, content, error)) return {};
@@ -360,7 +362,7 @@ QImage CalculationPicture(const QString& name, const std::vector<int>& codes, QS
     }
     if (!fitted) fitted = Fit(content, 10, 8, 1, false);
 
-    QImage image = BlankPicture();
+    QImage image = BlankPicture(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -424,7 +426,7 @@ bool DrawTopicText(QPainter& p, const QRectF& text, const QString& subtitle, con
 
 }  // namespace
 
-QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes) {
+QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes, int scale) {
     const CatalogueRow* first = NodeByIndex(nodeIndexes.front());
     QString header = NodeTitleAt(nodeIndexes.front());
     QString subtitle = Q(first->hint).simplified();
@@ -453,7 +455,7 @@ QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes) {
     while (subtitle.endsWith('.')) subtitle.chop(1);
     if (subtitle.compare(header, Qt::CaseInsensitive) == 0) subtitle.clear();
 
-    QImage image = BlankPicture();
+    QImage image = BlankPicture(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     DrawHeader(p, {header}, TopicColour(first->code));
@@ -488,14 +490,14 @@ QImage TopicPicture(const QString& name, const std::vector<int>& nodeIndexes) {
     return image;
 }
 
-QImage StartPicture() {
-    QImage image = BlankPicture();
+QImage StartPicture(int scale) {
+    QImage image = BlankPicture(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     QLinearGradient g(0, 0, 0, kPictureHeight);
     g.setColorAt(0, QColor(28, 70, 130));
     g.setColorAt(1, QColor(12, 36, 72));
-    p.fillRect(image.rect(), g);
+    p.fillRect(QRectF(0, 0, kPictureWidth, kPictureHeight), g);
     p.setPen(QColor(255, 214, 90));
     QFont title = SansFont(36, true);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 5);

@@ -1,4 +1,5 @@
-// zul_pictgen: draws the pictures of the picture table into a folder, one JPEG per name.
+// zul_pictgen: draws the pictures of the picture table into a folder, two JPEGs per name:
+// "Name.jpg" (301 x 179) and "Name@2x.jpg" (602 x 358) for screens of twice the density.
 // Usage: zul_pictgen OUTPUT_FOLDER [NAME...]   (no names: all 125)
 #include <QDir>
 #include <QGuiApplication>
@@ -16,8 +17,8 @@ namespace {
 using namespace zul;
 using namespace zul::pictgen;
 
-QImage Render(const QString& name, QString* error) {
-    if (PictureIndex(name.toStdString()) == kStartPicture) return StartPicture();
+QImage Render(const QString& name, int scale, QString* error) {
+    if (PictureIndex(name.toStdString()) == kStartPicture) return StartPicture(scale);
     std::vector<int> calculations;
     std::vector<int> groups;
     for (int i = 0; i < kCatalogueSize; ++i) {
@@ -28,8 +29,8 @@ QImage Render(const QString& name, QString* error) {
         else
             calculations.push_back(node->code);
     }
-    if (!calculations.empty()) return CalculationPicture(name, calculations, error);
-    if (!groups.empty()) return TopicPicture(name, groups);
+    if (!calculations.empty()) return CalculationPicture(name, calculations, error, scale);
+    if (!groups.empty()) return TopicPicture(name, groups, scale);
     if (error) *error = QStringLiteral("no node shows this picture");
     return {};
 }
@@ -55,11 +56,14 @@ int main(int argc, char** argv) {
         for (int i = 1; i <= kPictureCount; ++i) names << QString::fromUtf8(PictureName(i).data(), static_cast<qsizetype>(PictureName(i).size()));
     int failures = 0;
     for (const QString& name : names) {
-        QString error;
-        const QImage image = Render(name, &error);
-        if (image.isNull() || !WriteJpeg(image, out.filePath(name + QStringLiteral(".jpg")), 93, &error)) {
-            std::fprintf(stderr, "zul_pictgen: %s: %s\n", qPrintable(name), qPrintable(error));
-            ++failures;
+        for (int scale : {1, 2}) {
+            const QString file = name + (scale == 1 ? QStringLiteral(".jpg") : QStringLiteral("@2x.jpg"));
+            QString error;
+            const QImage image = Render(name, scale, &error);
+            if (image.isNull() || !WriteJpeg(image, out.filePath(file), 93, &error)) {
+                std::fprintf(stderr, "zul_pictgen: %s: %s\n", qPrintable(file), qPrintable(error));
+                ++failures;
+            }
         }
     }
     return failures == 0 ? 0 : 1;

@@ -2,6 +2,7 @@
 #include "app/window/JpegPicture.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <csetjmp>
 #include <cstdio>
@@ -122,6 +123,21 @@ QImage LoadJpegFile(const QString& path, QSize target, QString* error) {
         return {};
     }
     return DecodeJpeg(file.readAll(), target, error);
+}
+
+QImage LoadPicture(const QString& path, QSize panel, qreal devicePixelRatio, QString* shownFile) {
+    const QSize target = panel * devicePixelRatio;
+    QStringList files;
+    if (devicePixelRatio > 1 && path.endsWith(QStringLiteral(".jpg")))
+        files << path.chopped(4) + QStringLiteral("@2x.jpg");
+    files << path;
+    for (const QString& file : files) {
+        QImage image = LoadJpegFile(file, target);
+        if (image.isNull()) continue;
+        if (shownFile) *shownFile = file;
+        return image;
+    }
+    return {};
 }
 
 }  // namespace zul

@@ -23,4 +23,10 @@ QImage DecodeJpeg(const QByteArray& bytes, QSize target = {}, QString* error = n
 // Reads and decodes a file; a missing, unreadable or oversized file is a failure too.
 QImage LoadJpegFile(const QString& path, QSize target = {}, QString* error = nullptr);
 
+// A picture "Name.jpg" for a panel of `panel` pixels on a screen of the given density: on a
+// dense screen (ratio above 1) the picture drawn at twice the size, "Name@2x.jpg" beside it,
+// when that one is there and decodes; else the picture itself. `shownFile` names the file
+// decoded. A null image when neither decodes.
+QImage LoadPicture(const QString& path, QSize panel, qreal devicePixelRatio, QString* shownFile = nullptr);
+
 }  // namespace zul

@@ -11,6 +11,7 @@
 
 #include <utility>
 
+#include "app/window/FileDialogLook.h"
 #include "app/window/QtText.h"
 #include "reference/window/Vopr.h"
 
@@ -99,6 +100,7 @@ std::optional<std::string> QtPlatform::RunFileDialog(const FileDialogRequest& re
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
     if (!request.initialFile.empty()) dialog.selectFile(FromUtf8(request.initialFile));
+    DressFileDialog(dialog);
     dialog.setModal(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

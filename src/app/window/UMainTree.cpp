@@ -65,15 +65,16 @@ void TFormFace::PanelPodskClick() {
 }
 
 // The picture of the node, else the start picture, else what is shown stays. A file that
-// cannot be decoded counts as missing.
+// cannot be decoded counts as missing. A dense screen shows the picture's twice-sized form.
 void TFormFace::ShowPicture(int index) {
     for (const std::string& path : PictureCandidates(dataFolders_.pictures, index)) {
         const QString file = QString::fromStdString(path);
         if (!QFile::exists(file)) continue;
-        QImage image = LoadJpegFile(file, ImageF->size());
+        QString shown;
+        QImage image = LoadPicture(file, ImageF->size(), ImageF->devicePixelRatioF(), &shown);
         if (image.isNull()) continue;
         picture_ = image;
-        shownPictureFile_ = file;
+        shownPictureFile_ = shown;
         ImageF->setPixmap(QPixmap::fromImage(image));
         return;
     }

@@ -8,12 +8,14 @@
 #include "app/window/Diagnostics.h"
 #include "app/window/QtPlatform.h"
 #include "app/window/StartUp.h"
+#include "app/window/Translations.h"
 #include "app/window/UMain.h"
 
 int main(int argc, char** argv) {
     zul::MarkStartupPhase("main");
     QApplication app(argc, argv);
     zul::MarkStartupPhase("application");
+    zul::InstallQtTranslations(app);  // without the catalogue Qt's few texts stay English
     QApplication::setApplicationName(
         QString::fromUtf8(zul::kApplicationTitle.data(), static_cast<qsizetype>(zul::kApplicationTitle.size())));
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
+#include "app/window/FitText.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
 #include "app/window/QtText.h"
@@ -50,14 +51,19 @@ QLineEdit* ReadOnlyLine(QWidget* parent, const char* name, int top) {
 
 // A caption panel keeps its 10-point font; a caption longer than the panel steps down a
 // pixel or two rather than lose its end.
-void ShowCaption(CaptionPanel* panel, const QString& caption) {
+void ShowCaption(CaptionPanel* panel, const QString& caption, int minPixels) {
     panel->setText(caption);
-    for (int pixels = 13; pixels >= 11; --pixels) {
-        panel->setFont(TimesBold(pixels));
-        if (panel->fontMetrics().horizontalAdvance(caption) + panel->indent() <=
-            panel->contentsRect().width())
-            break;
-    }
+    FitLabelFont(panel, TimesBold(13), minPixels);
+}
+
+// The formula line shows a long formula in a smaller font; one that is too long even so
+// starts at its beginning, scrolls, and has the whole formula as its tooltip.
+void ShowFormula(QLineEdit* line, const QString& formula) {
+    line->setText(formula);
+    const FittedText fitted = FitText(formula, TimesBold(16), line->width() - 8, 12);
+    line->setFont(fitted.font);
+    line->setToolTip(fitted.whole ? QString() : formula);
+    line->setCursorPosition(0);
 }
 
 }  // namespace
@@ -91,6 +97,7 @@ void TFormIncFunc::createWidgets() {
     PanNameRas->setGeometry(kFieldLeft, 4, 518, 20);
     PanNameRas->setPanelColor(Lime());
     PanNameRas->setTextColor(Qt::black);
+    PanNameRas->setContentsMargins(6, 0, 6, 0);  // a long title keeps clear of the edges
 
     Bevel1 = Named(new QFrame(this), "Bevel1");
     Bevel1->setGeometry(kFieldLeft, 28, 518, 56);
@@ -184,7 +191,7 @@ void TFormIncFunc::ArrangeFields() {
         const bool shown = d.FieldVisible(k);
         PanDat[static_cast<std::size_t>(k - 1)]->setVisible(shown);
         CombDat[static_cast<std::size_t>(k - 1)]->setVisible(shown);
-        if (shown) ShowCaption(PanDat[static_cast<std::size_t>(k - 1)], ToQ(d.FieldCaption(k)));
+        if (shown) ShowCaption(PanDat[static_cast<std::size_t>(k - 1)], ToQ(d.FieldCaption(k)), 11);
     }
     BBtnCansel->move(kButtonLeft, g.exitButtonTop);
     PanLine2->move(0, g.lineTop);
@@ -198,9 +205,8 @@ void TFormIncFunc::ArrangeFields() {
 void TFormIncFunc::ShowDialogState() {
     const InsertFormulaDialog& d = *dialog_;
     showing_ = true;
-    PanNameRas->setText(ToQ(d.Title()));
-    ReadFunc->setText(ToQ(d.ReadFunc()));
-    ReadFunc->setCursorPosition(0);
+    ShowCaption(PanNameRas, ToQ(d.Title()), 10);
+    ShowFormula(ReadFunc, ToQ(d.ReadFunc()));
     ReadRez->setText(ToQ(d.ReadRez()));
     for (int k = 1; k <= 6; ++k) {
         QComboBox* combo = CombDat[static_cast<std::size_t>(k - 1)];

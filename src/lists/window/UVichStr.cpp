@@ -49,8 +49,8 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
 TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
-      platform_(platform),
-      files_(list_, platform, calculator.question) {
+      platform_(platform, [this] { ShowList(); }),
+      files_(list_, platform_, calculator.question) {
     setObjectName(QStringLiteral("FormVirStrings"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
@@ -74,7 +74,8 @@ void TFormVirStrings::fitMenuBar() {
     setFixedSize(kClientWidth, kClientHeight + extra);
 }
 
-TFormVirStrings::~TFormVirStrings() = default;
+// An editor still open when the window goes commits as it closes: by then the list is gone.
+TFormVirStrings::~TFormVirStrings() { StrGridVir->SetAccess({}); }
 
 void TFormVirStrings::createWidgets() {
     const int menuHeight = kMenuHeight;
@@ -98,6 +99,8 @@ void TFormVirStrings::createWidgets() {
     StrGridVir = Named(new StringGrid(kListColumnCount, this), "StrGridVir");
     // 14 px from the left and 36 px narrower than the window.
     StrGridVir->setGeometry(14, gridTop, kClientWidth - 36, bottomTop - 6 - gridTop);
+    // A result has 12 decimals; in its column of 101 pixels it takes a smaller font.
+    StrGridVir->SetShrinkColumn(kColumnResult, 10);
 
     ProgBarV = Named(new QProgressBar(this), "ProgBarV");
     ProgBarV->setGeometry(14, bottomTop + 4, kBannerWidth, kBottomHeight - 8);

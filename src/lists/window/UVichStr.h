@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "app/window/ViewFirstPlatform.h"
 #include "lists/ExpressionList.h"
 #include "lists/ListFileCommands.h"
 
@@ -148,7 +149,8 @@ private:
     void RunListCommand(const std::function<void()>& command);
 
     Calculator& calc_;
-    Platform& platform_;
+    // The commands' platform: the list is shown as it stands before every message box.
+    ViewFirstPlatform platform_;
     ExpressionList list_;
     ListFileCommands files_;
     std::function<void()> options_;

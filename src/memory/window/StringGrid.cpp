@@ -7,7 +7,10 @@
 #include <QMetaObject>
 #include <algorithm>
 
+#include "app/window/FitText.h"
+#include "app/window/FitTextDelegate.h"
 #include "app/window/QtText.h"
+#include "memory/window/GridHeader.h"
 
 namespace zul {
 
@@ -71,21 +74,22 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    // A header wider than its column shows its whole text as a tooltip.
-    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    // GridHeader fits the caption to its column and gives a cut one as a tooltip.
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     if (section < 0 || section >= static_cast<int>(headers_.size())) return {};
     return headers_[static_cast<std::size_t>(section)];
 }
 
 StringGrid::StringGrid(int columns, QWidget* parent)
-    : QTableView(parent), model_(new GridModel(columns, this)) {
+    : QTableView(parent), model_(new GridModel(columns, this)), delegate_(new FitTextDelegate(this)) {
+    setHorizontalHeader(new GridHeader(this));
     setModel(model_);
+    setItemDelegate(delegate_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
     // Fixed row heights keep a list of 100,000 lines as quick as one of ten.
@@ -95,9 +99,6 @@ StringGrid::StringGrid(int columns, QWidget* parent)
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setTextElideMode(Qt::ElideRight);
-    // A header cut by a narrow column keeps its beginning, which still reads.
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (current.isValid() && !silent_) emit cellSelected(current.row() + 1, current.column());
@@ -123,6 +124,23 @@ void StringGrid::Reload() {
     if (row > 0 && model_->rowCount() > 0)
         setCurrentIndex(model_->index(std::min(row, model_->rowCount()) - 1, column));
     silent_ = false;
+}
+
+void StringGrid::SetShrinkColumn(int column, int minPixels) {
+    delegate_->SetShrinkColumn(column, minPixels);
+    viewport()->update();
+}
+
+QFont StringGrid::CellFont(int row, int column) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex index = model_->index(row - 1, column);
+    option.rect = visualRect(index);
+    return delegate_->Fit(option, index).font;
+}
+
+QRect StringGrid::CellTextRect(int row, int column) const {
+    return FitTextDelegate::TextRect(visualRect(model_->index(row - 1, column)));
 }
 
 int StringGrid::CurrentRow() const {

@@ -48,10 +48,19 @@ private:
     int rows_ = 0;  // as last reported to the view
 };
 
+class FitTextDelegate;
+
 class StringGrid : public QTableView {
     Q_OBJECT
 public:
     StringGrid(int columns, QWidget* parent);
+
+    // The texts of this column (the results) may take a font down to `minPixels` so that
+    // they show whole in the column's width.
+    void SetShrinkColumn(int column, int minPixels);
+    // How the text of a cell is painted: its font and the rectangle it must stay inside.
+    QFont CellFont(int row, int column) const;
+    QRect CellTextRect(int row, int column) const;
 
     void SetAccess(GridAccess access) { model_->SetAccess(std::move(access)); }
     void SetHeader(int column, const QString& text) { model_->SetHeader(column, text); }
@@ -76,6 +85,7 @@ signals:
 
 private:
     GridModel* model_;
+    FitTextDelegate* delegate_;
     bool settingWidths_ = false;
     bool silent_ = false;  // the view follows the table: no selection signal
 };

@@ -48,7 +48,8 @@ TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
     RefreshFromTable();
 }
 
-TFormMem::~TFormMem() = default;
+// An editor still open when the window goes commits as it closes: by then the commands are gone.
+TFormMem::~TFormMem() { StrGridChisl->SetAccess({}); }
 
 void TFormMem::createWidgets() {
     Panel1 = Named(new QFrame(this), "Panel1");
@@ -66,6 +67,8 @@ void TFormMem::createWidgets() {
 
     StrGridChisl = Named(new StringGrid(MemoryTable::kColumns, this), "StrGridChisl");
     StrGridChisl->setGeometry(2, 38, kClientWidth - 4, kPanWhatTop - 40);
+    // A result has 12 decimals; in its column of 112 pixels it takes a smaller font.
+    StrGridChisl->SetShrinkColumn(2, 11);
 
     PanWhat = Named(new CaptionPanel(this), "PanWhat");
     PanWhat->setGeometry(2, kPanWhatTop, kClientWidth - 4, kPanWhatHeight);

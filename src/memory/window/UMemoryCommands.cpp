@@ -75,8 +75,9 @@ void TFormMem::BBtnAddCalcClick() {
     StrGridChisl->CommitEdit();
     QComboBox* line = inputLine();
     const std::string current = line != nullptr ? line->currentText().toStdString() : std::string();
-    const std::optional<std::string> text = commands_->BBtnAddCalcClick(current);
-    if (text && line != nullptr) line->setEditText(QString::fromStdString(*text));
+    commands_->BBtnAddCalcClick(current, [line](const std::string& text) {
+        if (line != nullptr) line->setEditText(QString::fromStdString(text));
+    });
 }
 
 void TFormMem::BBtnExitMemClick() { reject(); }

@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
-#include <QTableWidget>
 
+#include "app/window/FitText.h"
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
 #include "settings/FileCommands.h"
 #include "settings/SettingsModelCommands.h"
+#include "settings/UserConstants.h"
+#include "settings/window/FrozenGrid.h"
 
 namespace zul {
 
@@ -50,7 +52,8 @@ TFormOptions::TFormOptions(Calculator& calculator, Platform& platform, QWidget* 
     RefreshFromModel();
 }
 
-TFormOptions::~TFormOptions() = default;
+// An editor still open when the window goes commits as it closes: by then the commands are gone.
+TFormOptions::~TFormOptions() { StrGridConst->disconnect(this); }
 
 void TFormOptions::createFieldBlock(QWidget* box, ConstantField field, int top) {
     FieldWidgets& w = fields_[static_cast<std::size_t>(field) - 1];
@@ -100,18 +103,17 @@ void TFormOptions::createWidgets() {
     PanelConst = Named(new CaptionPanel(this), "PanelConst");
     PanelConst->setGeometry(330, 4, 266, 36);
     PanelConst->setWordWrap(true);
-    StrGridConst = Named(new QTableWidget(this), "StrGridConst");
+    PanelConst->setContentsMargins(6, 2, 6, 2);  // the two lines keep clear of the edges
+    // The header row, pi, g, e and the numbers stay in place; the user rows scroll.
+    StrGridConst = Named(new FrozenGrid(UserConstantsGrid::kFirstUserRow, 1, this), "StrGridConst");
     StrGridConst->setGeometry(330, 42, 266, 136);
-    StrGridConst->setColumnCount(3);
-    StrGridConst->horizontalHeader()->hide();
-    StrGridConst->verticalHeader()->hide();
-    StrGridConst->verticalHeader()->setDefaultSectionSize(20);
-    StrGridConst->setColumnWidth(0, 40);
-    StrGridConst->setColumnWidth(1, 80);
-    StrGridConst->setColumnWidth(2, 134);
+    StrGridConst->setColumnCount(UserConstantsGrid::kColumns);
+    StrGridConst->SetRowHeight(20);
+    StrGridConst->SetColumnWidths({40, 80, 134});
+    // The settings file's name in row 0 shows whole where a smaller font lets it.
+    StrGridConst->SetShrinkColumn(0, 10);
     StrGridConst->setSelectionMode(QAbstractItemView::SingleSelection);
     StrGridConst->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    StrGridConst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     GrBoxUgls = Named(new QGroupBox(this), "GrBoxUgls");
     GrBoxUgls->setGeometry(330, 182, 266, 50);
@@ -124,6 +126,7 @@ void TFormOptions::createWidgets() {
 
     PanelNVir = Named(new CaptionPanel(this), "PanelNVir");
     PanelNVir->setGeometry(330, 238, 266, 22);
+    PanelNVir->setContentsMargins(6, 0, 6, 0);
     TrBarNVir = Named(new QSlider(Qt::Horizontal, this), "TrBarNVir");
     TrBarNVir->setGeometry(330, 262, 266, 30);
     TrBarNVir->setRange(10, 255);
@@ -203,6 +206,10 @@ void TFormOptions::setFonts() {
         w->setFont(caption);
     for (QWidget* w : std::initializer_list<QWidget*>{BBtnIniFile, BBtnAutoLoad, BBtnHelp, BBtnExitOpt})
         w->setFont(TimesBold(15));
+    // The caption of the track bar keeps one size from 10 to 255, the size of its longest text.
+    PanelNVir->setFont(FitText(QStringLiteral("Количество запоминаемых выражений = 255"), caption,
+                               PanelNVir->contentsRect().width(), 11)
+                           .font);
 }
 
 }  // namespace zul

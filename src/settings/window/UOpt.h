@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "settings/ConstantFields.h"
+#include "settings/window/FrozenGrid.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QSlider;
-class QTableWidget;
 
 namespace zul {
 
@@ -72,7 +72,7 @@ public:
     QLineEdit* EditPlotnMatTr = nullptr;
     QLineEdit* EditHaraktShum = nullptr;
     CaptionPanel* PanelConst = nullptr;
-    QTableWidget* StrGridConst = nullptr;
+    FrozenGrid* StrGridConst = nullptr;
     QGroupBox* GrBoxUgls = nullptr;
     QRadioButton* RButtonRad = nullptr;
     QRadioButton* RButtonGradus = nullptr;
@@ -103,9 +103,11 @@ private:
     void setTexts();
     void setFonts();
 
-    void RefreshGrid();
+    // The grid as the model holds it; the cell whose editor is open keeps the editor's text.
+    // With placeCurrent the model's current cell becomes the grid's.
+    void RefreshGrid(bool placeCurrent);
     void RefreshFileWidgets();
-    void StrGridConstSetEditText(int row, int column);
+    void StrGridConstSetEditText(int row, int column, const QString& text);
     void FocusBadField(std::uint8_t badField);
     void FieldEnter(ConstantField field);
     void FieldExit(ConstantField field);

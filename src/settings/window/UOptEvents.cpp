@@ -13,13 +13,13 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
-#include <QTableWidget>
 
 #include "app/Calculator.h"
 #include "app/window/Panels.h"
 #include "app/window/QtText.h"
 #include "settings/FileCommands.h"
 #include "settings/SettingsModelCommands.h"
+#include "settings/window/FrozenGrid.h"
 
 namespace zul {
 
@@ -40,11 +40,14 @@ void TFormOptions::createConnections() {
     }
     connect(EditFAutoLoad, &QLineEdit::textEdited, this,
             [this](const QString& text) { commands_->EditFAutoLoadChange(text.toStdString()); });
+    // Each keystroke in a cell reaches the model at once (a first letter in the blank row
+    // adds the next blank row); the committed text follows when the editor closes.
+    connect(StrGridConst, &FrozenGrid::cellTextEdited, this,
+            [this](int row, int column, const QString& text) { StrGridConstSetEditText(row, column, text); });
     connect(StrGridConst, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!refreshing_) StrGridConstSetEditText(item->row(), item->column());
+        if (!refreshing_) StrGridConstSetEditText(item->row(), item->column(), item->text());
     });
     connect(StrGridConst, &QTableWidget::cellClicked, this, [this] { commands_->MarkModifiedByClick(); });
-    StrGridConst->installEventFilter(this);
     TrBarNVir->installEventFilter(this);
     GrBoxUgls->installEventFilter(this);
     connect(PanExit, &CaptionPanel::clicked, this, [this] { commands_->MarkModifiedByClick(); });
@@ -71,6 +74,13 @@ void TFormOptions::createConnections() {
     connect(BBtnExitOpt, &QPushButton::clicked, this, [this] { BBtnExitOptClick(); });
     // Esc anywhere in the window is "Закрыть" (the window previews the keys).
     qApp->installEventFilter(this);
+    // The constants caption is lime while a field or the grid has the focus, a cell's editor
+    // included.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const auto within = [now](const QWidget* area) { return now == area || area->isAncestorOf(now); };
+        if (now == nullptr || now->window() != this) return;
+        PanelConst->setPanelColor(within(StrGridConst) || within(ScrollBox1) ? Lime() : ButtonFace());
+    });
 }
 
 void TFormOptions::RefreshFromModel() {
@@ -88,7 +98,7 @@ void TFormOptions::RefreshFromModel() {
     ChBoxEscExit->setChecked(s.escExit);
     ChBoxAskExit->setChecked(s.askExit);
     refreshing_ = false;
-    RefreshGrid();
+    RefreshGrid(true);
     RefreshFileWidgets();
 }
 
@@ -104,41 +114,51 @@ void TFormOptions::RefreshFileWidgets() {
     refreshing_ = false;
 }
 
-void TFormOptions::RefreshGrid() {
+void TFormOptions::RefreshGrid(bool placeCurrent) {
     refreshing_ = true;
     const UserConstantsGrid& grid = calc_.settings.grid;
-    StrGridConst->setRowCount(grid.RowCount());
+    const QModelIndex edited = StrGridConst->EditedIndex();
+    if (StrGridConst->rowCount() != grid.RowCount()) StrGridConst->setRowCount(grid.RowCount());
     for (int row = 0; row < grid.RowCount(); ++row) {
         for (int column = 0; column < UserConstantsGrid::kColumns; ++column) {
+            // Writing into the edited cell would put the editor's text and caret back.
+            if (edited.isValid() && edited.row() == row && edited.column() == column) continue;
             QTableWidgetItem* item = StrGridConst->item(row, column);
             if (item == nullptr) {
                 item = new QTableWidgetItem;
+                if (IsFixedCell(row, column)) {
+                    item->setFlags(Qt::ItemIsEnabled);
+                    item->setBackground(ButtonFace());
+                } else {
+                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+                }
                 StrGridConst->setItem(row, column, item);
             }
-            item->setText(ToQ(grid.Cell(row, column)));
-            if (IsFixedCell(row, column)) {
-                item->setFlags(Qt::ItemIsEnabled);
-                item->setBackground(ButtonFace());
-            } else {
-                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-                item->setBackground(QBrush());
-            }
+            const QString text = ToQ(grid.Cell(row, column));
+            if (item->text() != text) item->setText(text);
         }
     }
-    StrGridConst->setCurrentCell(grid.CurrentRow(), grid.CurrentColumn());
+    // Row 0 shows the settings file's name; its full path is the tooltip.
+    const QString path = ToQ(calc_.main.settingsFile.currentFile);
+    if (StrGridConst->item(0, 0)->toolTip() != path) StrGridConst->item(0, 0)->setToolTip(path);
+    if (placeCurrent) StrGridConst->setCurrentCell(grid.CurrentRow(), grid.CurrentColumn());
     refreshing_ = false;
 }
 
-void TFormOptions::StrGridConstSetEditText(int row, int column) {
-    const QTableWidgetItem* item = StrGridConst->item(row, column);
-    commands_->StrGridConstSetEditText(column, row, item ? item->text().toStdString() : std::string());
-    // The row rules may have added or removed the blank row; fixed cells keep their text.
-    QMetaObject::invokeMethod(this, [this] { RefreshGrid(); }, Qt::QueuedConnection);
+void TFormOptions::StrGridConstSetEditText(int row, int column, const QString& text) {
+    commands_->StrGridConstSetEditText(column, row, text.toStdString());
+    // The row rules may have added or removed the blank row. While an editor is open the
+    // grid follows at once (the edited cell is left to the editor); a text set from outside
+    // is followed once its change has run its course.
+    if (StrGridConst->EditedIndex().isValid())
+        RefreshGrid(false);
+    else
+        QMetaObject::invokeMethod(this, [this] { RefreshGrid(false); }, Qt::QueuedConnection);
 }
 
 void TFormOptions::FocusBadField(std::uint8_t badField) {
     if (badField == kBadFieldGrid) {
-        RefreshGrid();
+        RefreshGrid(true);
         StrGridConst->setFocus();
         return;
     }
@@ -148,6 +168,7 @@ void TFormOptions::FocusBadField(std::uint8_t badField) {
 }
 
 void TFormOptions::BBtnExitOptClick() {
+    StrGridConst->CommitEdit();  // what is typed into a cell is validated too
     const OptionsCloseOutcome outcome = commands_->BBtnExitOptClick();
     RefreshFromModel();
     if (outcome.close) {
@@ -158,8 +179,9 @@ void TFormOptions::BBtnExitOptClick() {
 }
 
 bool TFormOptions::FormCloseQuery() {
+    StrGridConst->CommitEdit();
     const OptionsCloseOutcome outcome = commands_->FormCloseQuery();
-    RefreshGrid();  // validation tidies the user rows
+    RefreshGrid(true);  // validation tidies the user rows
     if (!outcome.close && outcome.focusBadField) FocusBadField(outcome.badField);
     return outcome.close;
 }
@@ -188,19 +210,24 @@ void TFormOptions::ShowFileOutcome(const FileCommandOutcome& outcome) {
     if (onFileOutcome_) onFileOutcome_(outcome);
 }
 
-void TFormOptions::BBtnIniFileClick() { ShowFileOutcome(files_->BBtnIniFileClick()); }
+void TFormOptions::BBtnIniFileClick() {
+    StrGridConst->CommitEdit();
+    ShowFileOutcome(files_->BBtnIniFileClick());
+}
 
-void TFormOptions::CBoxIniFileChange(int index) { ShowFileOutcome(files_->CBoxIniFileChange(index)); }
+void TFormOptions::CBoxIniFileChange(int index) {
+    StrGridConst->CommitEdit();
+    ShowFileOutcome(files_->CBoxIniFileChange(index));
+}
 
 // The description panel of the focused field turns yellow with a border; the panels on its
-// sides swap their bevels. The constants caption is lime while a field or the grid has focus.
+// sides swap their bevels.
 void TFormOptions::FieldEnter(ConstantField field) {
     const FieldWidgets& w = Field(field);
     w.text->setFrameStyle(QFrame::Box | QFrame::Plain);
     w.text->setPanelColor(Yellow());
     w.symbol->setFrameShadow(QFrame::Raised);
     w.unit->setFrameShadow(QFrame::Raised);
-    PanelConst->setPanelColor(Lime());
 }
 
 void TFormOptions::FieldExit(ConstantField field) {
@@ -209,7 +236,6 @@ void TFormOptions::FieldExit(ConstantField field) {
     w.text->setPanelColor(ButtonFace());
     w.symbol->setFrameShadow(QFrame::Sunken);
     w.unit->setFrameShadow(QFrame::Sunken);
-    PanelConst->setPanelColor(ButtonFace());
 }
 
 bool TFormOptions::eventFilter(QObject* watched, QEvent* event) {
@@ -230,8 +256,6 @@ bool TFormOptions::eventFilter(QObject* watched, QEvent* event) {
         if (watched != w.edit || type == QEvent::MouseButtonPress) continue;
         in ? FieldEnter(w.field) : FieldExit(w.field);
     }
-    if (watched == StrGridConst && type != QEvent::MouseButtonPress)
-        PanelConst->setPanelColor(in ? Lime() : ButtonFace());
     if (watched == TrBarNVir && type != QEvent::MouseButtonPress)
         PanelNVir->setPanelColor(in ? Yellow() : ButtonFace());
     if (watched == GrBoxUgls && type == QEvent::MouseButtonPress) commands_->MarkModifiedByClick();
