@@ -54,7 +54,7 @@ bool EvaluateExpression(std::string_view text, Extended& value, const EvalContex
     value = 1;
     std::string s = CommentCut(text);
     const std::string_view trimmed = TrimView(s);
-    if (trimmed.empty() || trimmed.size() > kMaxWorkingText) return false;
+    if (trimmed.empty() || trimmed.size() > kMaxInputText) return false;
     if (!BracketsBalance(s)) return false;
     if (ReadNumber(trimmed, value)) return true;
     value = 1;

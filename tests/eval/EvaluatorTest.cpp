@@ -117,15 +117,20 @@ TEST(Evaluate, SelfReferencingConstantEndsQuickly) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-TEST(Evaluate, HugeTextsFailWithoutRunningAway) {
-    std::string big(1'000'000, '1');
-    EXPECT_EQ(Shown(big), "fail");
+TEST(Evaluate, InputAndWorkingTextBounds) {
+    std::string pis = "pi";
+    for (int i = 1; i < 420; ++i) pis += "+pi";  // some 10,000 characters once pi is substituted
+    EXPECT_EQ(Shown(pis), "1319.46891450779");
+    const std::string longest = "(" + std::string(kMaxInputText - 3, '0') + "1)";
+    EXPECT_EQ(Shown(longest), "1");
+    EXPECT_EQ(Shown("+" + longest), "fail");  // one character beyond the input bound
     std::string sum = "1";
-    for (int i = 0; i < 3000; ++i) sum += "+1";   // 6001 characters, needs 3000 passes
+    for (int i = 0; i < 3000; ++i) sum += "+1";  // 6001 characters, needs 3000 passes
     EXPECT_EQ(Shown(sum), "3001");
     std::string longer = "1";
-    for (int i = 0; i < 6000; ++i) longer += "+1";  // beyond the working-text bound
+    for (int i = 0; i < 6000; ++i) longer += "+1";  // needs more passes than the limit
     EXPECT_EQ(Shown(longer), "fail");
+    EXPECT_EQ(Shown(std::string(1'000'000, '1')), "fail");
 }
 
 TEST(Evaluate, ValueIsOneAfterFailure) {
