@@ -167,6 +167,7 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
 }  // namespace
 
 StepResult FunctionStep(std::string& s, AngleUnit unit) {
+    if (s.find('(') == std::string::npos) return StepResult::Continue;  // no call to reduce
     for (int code : kTryOrder) {
         if (ReduceName(s, code, unit) == StepResult::Fail) return StepResult::Fail;
     }

@@ -20,8 +20,7 @@ bool ReadsAsNumber(std::string_view t) {
 }  // namespace
 
 void UnwrapParentheses(std::string& s) {
-    for (std::size_t o = 0; o + 1 < s.size(); ++o) {
-        if (s[o] != '(') continue;
+    for (std::size_t o = s.find('('); o != std::string::npos && o + 1 < s.size(); o = s.find('(', o + 1)) {
         const std::size_t c = s.find(')', o);
         if (c == std::string::npos) continue;
         const bool openerOk = o == 0 || IsOperatorChar(s[o - 1]) || s[o - 1] == '^' || s[o - 1] == '(';
@@ -43,8 +42,8 @@ void UnwrapParentheses(std::string& s) {
 }
 
 void PowerStep(std::string& s) {
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] != '^' || i < 1 || s[i - 1] == ')' || s[i + 1] == '(') continue;
+    for (std::size_t i = s.find('^'); i != std::string::npos && i + 1 < s.size(); i = s.find('^', i + 1)) {
+        if (i < 1 || s[i - 1] == ')' || s[i + 1] == '(') continue;
         Operand x, y;
         if (!FindLeftOperand(s, i, x)) continue;
         if (x.value == 0) return;
@@ -56,17 +55,18 @@ void PowerStep(std::string& s) {
 }
 
 void FactorialStep(std::string& s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
+    std::size_t i = s.find('!');
+    while (i != std::string::npos) {
         Operand x;
-        if (s[i] == '!' && i >= 1 && IsDigitChar(s[i - 1]) && FindLeftOperand(s, i, x)) {
+        if (i >= 1 && IsDigitChar(s[i - 1]) && FindLeftOperand(s, i, x)) {
             const Extended n = std::nearbyint(x.value);  // halves to the even neighbour
             Extended product = 1;
             for (Extended k = 2; k <= n; k += 1) product = Checked(product * k);
             ReplaceRange(s, x.edge, i - x.edge + 1, ExponentText(product));
-            continue;  // examine position i again
+            i = s.find('!', i);  // examine position i again
+        } else {
+            i = s.find('!', i + 1);
         }
-        ++i;
     }
 }
 
