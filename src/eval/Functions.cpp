@@ -159,7 +159,7 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
         s.erase(p, q - p + 1);
         Extended value = 0;
         if (!ApplyFunction(code, x, unit, value)) return StepResult::Fail;
-        s.insert(p, ExponentText(value));
+        s.insert(p, ReplacementText(value, p < s.size() ? s[p] : '\0'));
         from = 0;
     }
 }

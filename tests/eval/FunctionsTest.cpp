@@ -62,7 +62,7 @@ TEST(Functions, TouchyPointsAreReproducible) {
 TEST(Powers, AndFactorials) {
     Check({
         {"2^0.5", "1.414213562373"}, {"2^-1", "0.5"}, {"(1+1)^3", "8"}, {"2^3^2", "64"},
-        {"0^3", "fail"}, {"(-2)^2", "fail"}, {"10^5000", "Floating point overflow"}, {"4^0.5*3", "6"},
+        {"0^3", "fail"}, {"(-2)^2", "4"}, {"10^5000", "Floating point overflow"}, {"4^0.5*3", "6"},
         {"3!", "6"}, {"2.5!", "2"}, {"3.5!", "24"}, {"(3)!", "6"}, {"0!", "1"}, {"1!", "1"},
         {"10!", "3628800"}, {"3!+1", "7"}, {"2*3!", "12"}, {"1755!", "Floating point overflow"},
         {"1754!", " 2.0E+4930"}, {"1E100!", "Floating point overflow"},
