@@ -34,6 +34,17 @@ bool ArcsinRadians(Extended x, Extended& r) {
     return true;
 }
 
+// arccos in radians: the arcsin of sqrt(1 - x^2), and for x < 0 its supplement, so that
+// arccos(-0.5) -> 2.0943951023932 (not 1.0471975511966, the arccos of 0.5). Fails for
+// x^2 > 1 and for x = 0 (the arcsin of 1).
+bool ArccosRadians(Extended x, Extended& r) {
+    const Extended square = Checked(x * x);
+    if (square > 1) return false;
+    if (!ArcsinRadians(std::sqrt(1 - square), r)) return false;
+    if (x < 0) r = kPi - r;
+    return true;
+}
+
 Extended SinhOf(Extended x) { return Checked((CheckedExp(x) - CheckedExp(-x)) / 2); }
 Extended CoshOf(Extended x) { return Checked((CheckedExp(x) + CheckedExp(-x)) / 2); }
 
@@ -66,13 +77,10 @@ bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result) {
             if (!ArcsinRadians(x, r)) return false;
             result = FromRadians(r, unit);
             return true;
-        case 2: {
-            const Extended square = Checked(x * x);
-            if (square > 1) return false;
-            if (!ArcsinRadians(std::sqrt(1 - square), r)) return false;
+        case 2:
+            if (!ArccosRadians(x, r)) return false;
             result = FromRadians(r, unit);
             return true;
-        }
         case 3: result = FromRadians(std::atan(x), unit); return true;
         case 4: result = FromRadians(kHalfPi - std::atan(x), unit); return true;
         default: break;

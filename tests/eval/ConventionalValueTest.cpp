@@ -59,6 +59,17 @@ TEST(ConventionalValue, NegativeBaseWithIntegerExponent) {
     });
 }
 
+TEST(ConventionalValue, ArccosOfNegatives) {
+    Check({{"arccos(-0.5)", "2.094395102393"}, {"arccos(-1)", "3.14159265359"}, {"arccos(1)", "0"},
+           {"arccos(0)", "fail"}, {"arccos(-1.5)", "fail"}});
+    EvalContext degrees;
+    degrees.angleUnit = AngleUnit::Degrees;
+    Check({{"arccos(-0.5)", "120"}, {"arccos(-1)", "180"}}, degrees);
+    EvalContext grads;
+    grads.angleUnit = AngleUnit::Grads;
+    Check({{"arccos(-0.5)", "133.333333333333"}, {"arccos(-1)", "200"}}, grads);
+}
+
 // What the system documents keeps its outcome: these fail, user constants go in as text.
 TEST(ConventionalValue, DocumentedOutcomesKept) {
     Check({{"2-+3", "fail"}, {"2-(+3)", "fail"}, {"((5))", "fail"}, {"0^3", "fail"}, {"arcsin(1)", "fail"},
