@@ -131,9 +131,9 @@ bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result) {
 
 namespace {
 
-bool MayPrecedeName(char c) {
-    return IsOperatorChar(c) || c == '^' || c == '.' || IsDigitChar(c) || c == '(';
-}
+// What may stand before a function name. A digit or "." does not: "2sin(1)" is no call
+// (its value would join the 2 and read 2.84147...), as "2pi" is no pi.
+bool MayPrecedeName(char c) { return IsOperatorChar(c) || c == '^' || c == '('; }
 
 // Reduces every call of one function whose argument is a plain number.
 StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
@@ -161,6 +161,7 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
             }
         }
         if (q >= s.size() || s[q] != ')' || q == open + 1) return StepResult::Continue;
+        if (q + 1 < s.size() && GluesToNumber(s[q + 1])) return StepResult::Continue;  // "sin(1)2"
         Extended x = 0;
         if (!ReadNumber(TrimView(std::string_view(s).substr(open + 1, q - open - 1)), x))
             return StepResult::Continue;

@@ -61,6 +61,7 @@ void UnwrapParentheses(std::string& s) {
         inner = TrimView(inner);
         if (!ReadsAsNumber(inner)) continue;
         if (NegativeBaseKeepsParentheses(s, o, c, inner)) continue;
+        if (c + 1 < s.size() && GluesToNumber(s[c + 1])) continue;  // "2*(3)4" is no 2*34
         const bool whole = o == 0 && c == s.size() - 1;
         const bool operatorBefore = o > 0 && (IsOperatorChar(s[o - 1]) || s[o - 1] == '^');
         const bool operatorAfter =
@@ -103,7 +104,8 @@ void FactorialStep(std::string& s) {
     std::size_t i = s.find('!');
     while (i != std::string::npos) {
         Operand x;
-        if (i >= 1 && IsDigitChar(s[i - 1]) && FindLeftOperand(s, i, x)) {
+        const bool glued = i + 1 < s.size() && GluesToNumber(s[i + 1]);  // "3!2" is no 6E+00002
+        if (i >= 1 && IsDigitChar(s[i - 1]) && !glued && FindLeftOperand(s, i, x)) {
             const Extended n = std::nearbyint(x.value);  // halves to the even neighbour
             Extended product = 1;
             for (Extended k = 2; k <= n; k += 1) product = Checked(product * k);

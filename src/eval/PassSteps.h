@@ -8,7 +8,7 @@
 namespace zul {
 
 // "2*(5)" -> "2*5": at most one pair per pass, and only around a plain number.
-// "(-3)^2" and "(-3)!" keep theirs: the sign stays with the base.
+// "(-3)^2" and "(-3)!" keep theirs (the sign stays with the base), and so does "(3)4".
 void UnwrapParentheses(std::string& s);
 
 // "2^3^2" -> " 6.40000000000000E+0001": every power with plain-number operands and a

@@ -70,6 +70,19 @@ TEST(ConventionalValue, ArccosOfNegatives) {
     Check({{"arccos(-0.5)", "133.333333333333"}, {"arccos(-1)", "200"}}, grads);
 }
 
+// A value written into the text must not join a digit, "." or letter beside it.
+TEST(ConventionalValue, NothingGluesToANumber) {
+    Check({
+        {"2sin(1)", "fail"}, {"2.sin(1)", "fail"}, {".5cos(0)", "fail"}, {"2*pi3", "fail"},
+        {"2*pi.5", "fail"}, {"2*e3", "fail"}, {"2*g5", "fail"}, {"abs(2)3", "fail"}, {"abs(2).5", "fail"},
+        {"sin(1)sin(1)", "fail"}, {"3!3", "fail"}, {"3!.5", "fail"}, {"(3).5*2", "fail"},
+        {"2*(3)4", "fail"}, {"2*(3)E1", "fail"}, {"2*(2)pi+1", "fail"}, {"3!pi+1", "fail"},
+    });
+    EvalContext context;
+    context.userConstants = {{"a", "2"}};
+    Check({{"3*a3", "fail"}, {"(1)a+1", "fail"}, {"3*a", "6"}}, context);
+}
+
 // What the system documents keeps its outcome: these fail, user constants go in as text.
 TEST(ConventionalValue, DocumentedOutcomesKept) {
     Check({{"2-+3", "fail"}, {"2-(+3)", "fail"}, {"((5))", "fail"}, {"0^3", "fail"}, {"arcsin(1)", "fail"},
