@@ -48,7 +48,7 @@ std::string ResolveLineReferences(std::string_view expression, const LineResultL
     // A result cell may have been typed to hold brackets itself; every original "[" is one
     // round at most, and the text may not outgrow what the evaluator accepts.
     const std::size_t rounds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
-    for (std::size_t round = 0; round < rounds && text.size() <= kMaxInputText; ++round) {
+    for (std::size_t round = 0; round < rounds && CharacterCount(text) <= kMaxInputText; ++round) {
         const std::size_t open = text.find('[');
         const std::size_t close = text.find(']');
         if (open == std::string::npos || close == std::string::npos || close < open + 1) break;

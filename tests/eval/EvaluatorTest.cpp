@@ -124,6 +124,12 @@ TEST(Evaluate, InputAndWorkingTextBounds) {
     const std::string longest = "(" + std::string(kMaxInputText - 3, '0') + "1)";
     EXPECT_EQ(Shown(longest), "1");
     EXPECT_EQ(Shown("+" + longest), "fail");  // one character beyond the input bound
+    EvalContext russian;                       // the bound counts characters, not bytes
+    std::string name;
+    for (std::size_t i = 0; i < kMaxInputText; ++i) name += "ж";
+    russian.userConstants = {{name, "1"}, {"ж" + name, "2"}};
+    EXPECT_EQ(Shown(name, russian), "1");
+    EXPECT_EQ(Shown("ж" + name, russian), "fail");
     std::string sum = "1";
     for (int i = 0; i < 3000; ++i) sum += "+1";  // 6001 characters, needs 3000 passes
     EXPECT_EQ(Shown(sum), "3001");
