@@ -23,6 +23,7 @@ void Evaluate(benchmark::State& state, const char* text) {
 BENCHMARK_CAPTURE(Evaluate, ok_2_plus_3_times_4, "2+3*4");
 BENCHMARK_CAPTURE(Evaluate, ok_sin_cos_power, "sin(0.5)+cos(0.5)*2^3");
 BENCHMARK_CAPTURE(Evaluate, ok_plain_number, "12.5");
+BENCHMARK_CAPTURE(Evaluate, ok_signs_and_negative_base, "ln(2)*-2+(1-4)^2");
 BENCHMARK_CAPTURE(Evaluate, fail_2_plus_times_3, "2+*3");
 BENCHMARK_CAPTURE(Evaluate, fail_abc, "abc");
 BENCHMARK_CAPTURE(Evaluate, fail_1_div_0, "1/0");

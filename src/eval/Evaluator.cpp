@@ -50,11 +50,18 @@ StepResult Pass(std::string& s, const EvalContext& context) {
 
 }  // namespace
 
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
 bool EvaluateExpression(std::string_view text, Extended& value, const EvalContext& context) {
     value = 1;
     std::string s = CommentCut(text);
     const std::string_view trimmed = TrimView(s);
-    if (trimmed.empty() || trimmed.size() > kMaxWorkingText) return false;
+    if (trimmed.empty() || trimmed.size() > 4 * kMaxInputText) return false;  // 4 bytes at most a character
+    if (CharacterCount(trimmed) > kMaxInputText) return false;
     if (!BracketsBalance(s)) return false;
     if (ReadNumber(trimmed, value)) return true;
     value = 1;

@@ -12,10 +12,18 @@ namespace zul {
 
 constexpr int kPassLimit = 5000;
 
-// Longest working text the evaluator accepts. A real expression is a few hundred
-// characters; the bound keeps a pasted megabyte or a self-referencing user constant
-// (a = a*a doubles the text each pass) from running away.
-constexpr std::size_t kMaxWorkingText = 10000;
+// Longest expression the evaluator accepts, in characters (UTF-8 code points, so that
+// Russian names count as one each) after the comment cut and trimming. A real expression is
+// a few hundred characters; a pasted megabyte fails at once.
+constexpr std::size_t kMaxInputText = 20000;
+
+// Characters of a UTF-8 text: the bytes that do not continue a character.
+std::size_t CharacterCount(std::string_view utf8);
+
+// Longest working text: substitution grows the text (each pi becomes 23 characters, a sum
+// of 420 pi some 10,000), and the bound stops a self-referencing user constant (a = a*a
+// doubles the text each pass) within a few passes.
+constexpr std::size_t kMaxWorkingText = 64 * 1024;
 
 // Success flag; the value is set to 1 on entry and is meaningful only on success.
 // Arithmetic faults leave as ArithmeticFault.

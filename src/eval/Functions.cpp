@@ -34,6 +34,17 @@ bool ArcsinRadians(Extended x, Extended& r) {
     return true;
 }
 
+// arccos in radians: the arcsin of sqrt(1 - x^2), and for x < 0 its supplement, so that
+// arccos(-0.5) -> 2.0943951023932 (not 1.0471975511966, the arccos of 0.5). Fails for
+// x^2 > 1 and for x = 0 (the arcsin of 1).
+bool ArccosRadians(Extended x, Extended& r) {
+    const Extended square = Checked(x * x);
+    if (square > 1) return false;
+    if (!ArcsinRadians(std::sqrt(1 - square), r)) return false;
+    if (x < 0) r = kPi - r;
+    return true;
+}
+
 Extended SinhOf(Extended x) { return Checked((CheckedExp(x) - CheckedExp(-x)) / 2); }
 Extended CoshOf(Extended x) { return Checked((CheckedExp(x) + CheckedExp(-x)) / 2); }
 
@@ -66,13 +77,10 @@ bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result) {
             if (!ArcsinRadians(x, r)) return false;
             result = FromRadians(r, unit);
             return true;
-        case 2: {
-            const Extended square = Checked(x * x);
-            if (square > 1) return false;
-            if (!ArcsinRadians(std::sqrt(1 - square), r)) return false;
+        case 2:
+            if (!ArccosRadians(x, r)) return false;
             result = FromRadians(r, unit);
             return true;
-        }
         case 3: result = FromRadians(std::atan(x), unit); return true;
         case 4: result = FromRadians(kHalfPi - std::atan(x), unit); return true;
         default: break;
@@ -123,9 +131,9 @@ bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result) {
 
 namespace {
 
-bool MayPrecedeName(char c) {
-    return IsOperatorChar(c) || c == '^' || c == '.' || IsDigitChar(c) || c == '(';
-}
+// What may stand before a function name. A digit or "." does not: "2sin(1)" is no call
+// (its value would join the 2 and read 2.84147...), as "2pi" is no pi.
+bool MayPrecedeName(char c) { return IsOperatorChar(c) || c == '^' || c == '('; }
 
 // Reduces every call of one function whose argument is a plain number.
 StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
@@ -153,13 +161,14 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
             }
         }
         if (q >= s.size() || s[q] != ')' || q == open + 1) return StepResult::Continue;
+        if (q + 1 < s.size() && GluesToNumber(s[q + 1])) return StepResult::Continue;  // "sin(1)2"
         Extended x = 0;
         if (!ReadNumber(TrimView(std::string_view(s).substr(open + 1, q - open - 1)), x))
             return StepResult::Continue;
         s.erase(p, q - p + 1);
         Extended value = 0;
         if (!ApplyFunction(code, x, unit, value)) return StepResult::Fail;
-        s.insert(p, ExponentText(value));
+        s.insert(p, ReplacementText(value, p < s.size() ? s[p] : '\0'));
         from = 0;
     }
 }
@@ -167,6 +176,7 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
 }  // namespace
 
 StepResult FunctionStep(std::string& s, AngleUnit unit) {
+    if (s.find('(') == std::string::npos) return StepResult::Continue;  // no call to reduce
     for (int code : kTryOrder) {
         if (ReduceName(s, code, unit) == StepResult::Fail) return StepResult::Fail;
     }

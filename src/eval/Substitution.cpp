@@ -20,6 +20,13 @@ const std::string& EText() {
     return text;
 }
 
+// The next "p" or "P" at or after i (find_first_of would search its set once per character).
+std::size_t FindP(const std::string& s, std::size_t i) {
+    for (; i < s.size(); ++i)
+        if (s[i] == 'p' || s[i] == 'P') return i;
+    return std::string::npos;
+}
+
 bool IsPiAt(const std::string& s, std::size_t i) {
     return i + 1 < s.size() && (s[i] == 'p' || s[i] == 'P') && (s[i + 1] == 'i' || s[i + 1] == 'I');
 }
@@ -27,8 +34,8 @@ bool IsPiAt(const std::string& s, std::size_t i) {
 // N5 and N6: one letter, scanned up to the length the text had when the step began.
 void SubstituteLetter(std::string& s, char letter, std::string_view text) {
     const std::size_t limit = s.size();
-    for (std::size_t i = 0; i < limit && i < s.size(); ++i) {
-        if (s[i] == letter && IsStandalone(s, i, 1)) ReplaceRange(s, i, 1, text);
+    for (std::size_t i = s.find(letter); i != std::string::npos && i < limit; i = s.find(letter, i + 1)) {
+        if (IsStandalone(s, i, 1)) ReplaceRange(s, i, 1, text);
     }
 }
 
@@ -41,6 +48,7 @@ std::string CommentCut(std::string_view text) {
 }
 
 void RemoveBlanks(std::string& s) {
+    if (s.find(' ') == std::string::npos) return;
     std::size_t out = 0;
     for (char c : s)
         if (c != ' ') s[out++] = c;
@@ -48,8 +56,7 @@ void RemoveBlanks(std::string& s) {
 }
 
 void DecimalComma(std::string& s) {
-    for (char& c : s)
-        if (c == ',') c = '.';
+    for (std::size_t i = s.find(','); i != std::string::npos; i = s.find(',', i + 1)) s[i] = '.';
 }
 
 void FoldSigns(std::string& s) {
@@ -61,13 +68,13 @@ void FoldSigns(std::string& s) {
 }
 
 void SubstitutePi(std::string& s) {
-    std::size_t i = 0;
-    while (i + 1 < s.size()) {
+    std::size_t i = FindP(s, 0);
+    while (i != std::string::npos && i + 1 < s.size()) {
         if (IsPiAt(s, i) && IsStandalone(s, i, 2)) {
             ReplaceRange(s, i, 2, PiText());
-            i += PiText().size();
+            i = FindP(s, i + PiText().size());
         } else {
-            ++i;
+            i = FindP(s, i + 1);
         }
     }
 }

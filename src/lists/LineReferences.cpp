@@ -27,6 +27,13 @@ bool ReadLineNumber(std::string_view text, long long& number) {
     return true;
 }
 
+// The text a reference stands for: the line's result, a negative one in parentheses so that
+// the line keeps its meaning: "[1]^2" with -3 -> "(-3)^2" = 9, never "-3^2" = -9.
+std::string ReferencedText(std::string result) {
+    if (!result.empty() && result.front() == '-') return "(" + result + ")";
+    return result;
+}
+
 }  // namespace
 
 std::string ListResultText(Extended value) {
@@ -41,7 +48,7 @@ std::string ResolveLineReferences(std::string_view expression, const LineResultL
     // A result cell may have been typed to hold brackets itself; every original "[" is one
     // round at most, and the text may not outgrow what the evaluator accepts.
     const std::size_t rounds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '['));
-    for (std::size_t round = 0; round < rounds && text.size() <= kMaxWorkingText; ++round) {
+    for (std::size_t round = 0; round < rounds && CharacterCount(text) <= kMaxInputText; ++round) {
         const std::size_t open = text.find('[');
         const std::size_t close = text.find(']');
         if (open == std::string::npos || close == std::string::npos || close < open + 1) break;
@@ -52,7 +59,7 @@ std::string ResolveLineReferences(std::string_view expression, const LineResultL
         const std::string inner = Trim(std::string_view(text).substr(open + 1, close - open - 1));
         text.erase(open, close - open + 1);
         long long number = 0;
-        if (ReadLineNumber(inner, number)) text.insert(open, resultOf(number));
+        if (ReadLineNumber(inner, number)) text.insert(open, ReferencedText(resultOf(number)));
     }
     return text;
 }

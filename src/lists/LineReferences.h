@@ -17,9 +17,10 @@ std::string ListResultText(Extended value);
 // The result cell of line n, trimmed; empty when the line does not exist or has no result.
 using LineResultLookup = std::function<std::string(long long lineNumber)>;
 
-// ResolveLineReferences: "2*[1]" with line 1 showing 4 -> "2*4". A group whose text is not
-// a decimal integer is dropped, an empty pair "[]" removed; a "]" before the first "["
-// stops the resolution and stays in the text.
+// ResolveLineReferences: "2*[1]" with line 1 showing 4 -> "2*4"; a negative result goes in
+// parentheses, "[1]^2" with -3 -> "(-3)^2". A group whose text is not a decimal integer is
+// dropped, an empty pair "[]" removed; a "]" before the first "[" stops the resolution and
+// stays in the text.
 std::string ResolveLineReferences(std::string_view expression, const LineResultLookup& resultOf);
 
 }  // namespace zul

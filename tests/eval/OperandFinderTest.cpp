@@ -50,8 +50,24 @@ TEST(OperandFinder, LeftSide) {
         {"1E-5*2", 4, true, 1e-5L, 0},
         {"-1.00000000000000E+0000-4", 22, true, -1, 0},
         {"a*2", 1, false, 0, 0},
-        {"(-2+1)", 3, true, -2, 1},  // an opening sign belongs to the number for + and -
-        {"(-2*3)", 3, true, 2, 2},   // for * the sign stays outside, the value is the same
+        {"(-2+1)", 3, true, -2, 1},  // an opening sign belongs to the number
+        {"(-2*3)", 3, true, -2, 1},
+        {"2*-3+1", 4, false, 0, 0},  // -3 belongs to the "*", not to the "+"
+        {"2--3*4", 4, true, -3, 2},  // a sign after a binary "-"
+        {"1+-2-3", 4, true, -2, 2},
+        {"1--2+3", 4, false, 0, 0},  // the pending "-" before -2 claims it
+        {"f/2*4", 3, false, 0, 0},   // the pending "/" claims 2
+        {"f/-2*4", 4, false, 0, 0},
+        {"f*2/4", 3, true, 2, 2},    // a "*" before does not
+        {"f-2+3", 3, false, 0, 0},
+        {"f+2-3", 3, true, 2, 2},
+        {"f^3^2", 3, false, 0, 0},   // the pending "^" claims 3
+        {"f^-3*2", 4, false, 0, 0},
+        {"-2^2", 2, true, 2, 1},     // the sign in front of "^" and "!" stays outside
+        {"2*-3!", 4, true, 3, 3},
+        {"2^3!", 3, true, 3, 2},     // "!" binds tighter than "^"
+        {"2-+3*4", 4, false, 0, 0},  // "-+" is never folded: never reduced
+        {"2++3*4", 4, false, 0, 0},  // "++" waits for the sign folding
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

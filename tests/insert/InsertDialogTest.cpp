@@ -4,7 +4,9 @@
 
 #include <map>
 
+#include "eval/Evaluator.h"
 #include "eval/Extended.h"
+#include "insert/FormulaTemplates.h"
 #include "insert/InsertFormula.h"
 
 namespace zul {
@@ -221,6 +223,36 @@ TEST(InsertDialog, FaultEndsTheCommandAndKeepsTheDialogOpen) {
     EXPECT_FALSE(dialog.Finish().inserted);
     EXPECT_TRUE(dialog.ValueList(1).empty());
     EXPECT_TRUE(host.recent.empty());
+}
+
+// The preview of code 50012 through the evaluator: coordinate differences of 0 and below
+// square to what they should (the template multiplies each difference by itself).
+TEST(InsertDialog, DistanceInSpacePreviewsTheDistance) {
+    class EvaluatingHost : public ScriptedHost {
+    public:
+        bool Evaluate(std::string_view text, Extended& value) override {
+            return EvaluateExpression(text, value, EvalContext{});
+        }
+    };
+    struct Case { std::array<const char*, 6> fields; const char* readRez; };
+    const Case cases[] = {
+        {{"0", "0", "1", "3", "4", "0"}, "= 5.099019513593"},
+        {{"-1", "2", "3", "2", "-2", "3"}, "= 5"},
+        {{"1", "1", "1", "1", "4", "5"}, "= 5"},
+    };
+    std::string title;
+    TMasDatStr record;
+    ASSERT_TRUE(MakeSetupRecord(50012, SettingsTexts{}, title, record));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.readRez);
+        EvaluatingHost host;
+        host.code = 50012;
+        InsertFormulaDialog dialog;
+        dialog.Configure(title, record, 50012);
+        for (int f = 1; f <= 6; ++f) dialog.SetFieldText(f, c.fields[static_cast<std::size_t>(f - 1)]);
+        dialog.Preview(host);
+        EXPECT_EQ(dialog.ReadRez(), c.readRez) << dialog.ReadFunc();
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "eval/Evaluator.h"
 #include "lists/LineReferences.h"
 
 namespace zul {
@@ -20,7 +21,7 @@ TEST(ResolveLineReferences, GroupsBecomeResults) {
     const Case cases[] = {
         {"[1]*10", "4*10"},
         {"2*[1]", "2*4"},
-        {"[1]+[2]", "4+-2.5"},            // inserted unchanged, sign included, no parentheses
+        {"[1]+[2]", "4+(-2.5)"},          // a negative result in parentheses
         {"[ 10 ]/2", "7/2"},
         {"[7]+1", "+1"},                   // a line that does not exist
         {"[3]+1", "+1"},                   // a line without result
@@ -40,6 +41,22 @@ TEST(ResolveLineReferences, GroupsBecomeResults) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression);
         EXPECT_EQ(ResolveLineReferences(c.expression, ResultOf), c.resolved);
+    }
+}
+
+// A negative result keeps the meaning of the line that refers to it: line 1 showing -3.
+TEST(ResolveLineReferences, NegativeResultsKeepTheLineMeaning) {
+    auto minusThree = [](long long) { return std::string("-3"); };
+    struct Case { const char* expression; const char* shown; };
+    const Case cases[] = {
+        {"[1]^2", "9"}, {"1+[1]^2", "10"}, {"[1]!", "fail"}, {"2*[1]", "-6"}, {"10-[1]*2", "16"},
+        {"1-[1]", "4"}, {"[1]", "-3"}, {"[1]*[1]", "9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        Extended v = 0;
+        const bool ok = EvaluateExpression(ResolveLineReferences(c.expression, minusThree), v, {});
+        EXPECT_EQ(ok ? ListResultText(v) : "fail", c.shown);
     }
 }
 
