@@ -46,4 +46,7 @@ if(TARGET zul)
   # (file dialogs, message boxes) Russian.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 endif()
+if(NOT CMAKE_BUILD_TYPE STREQUAL "Release" OR ZUL_SANITIZE)
+  message(STATUS "Not a build for the Debian package: make that from a Release build without sanitizers")
+endif()
 include(CPack)
