@@ -9,6 +9,10 @@ endif()
 if(ZUL_WERROR)
   target_compile_options(zul_flags INTERFACE -Werror)
 endif()
+# Release builds are hardened as Debian builds its own packages: checked string and memory
+# functions, stack protector, read-only relocations bound at start.
+target_compile_options(zul_flags INTERFACE "$<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+target_link_options(zul_flags INTERFACE "$<$<CONFIG:Release>:LINKER:-z,relro,-z,now>")
 if(ZUL_SANITIZE)
   target_compile_options(zul_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                          -fno-sanitize-recover=undefined)

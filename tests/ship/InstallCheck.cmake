@@ -1,5 +1,5 @@
 # Installs the build into PREFIX and checks the layout and the installed zulc.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DPICTURES=0|1 -DWINDOWS=0|1 -P InstallCheck.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DDATA_DIR=... -DPICTURES=0|1 -DWINDOWS=0|1 -P InstallCheck.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
@@ -7,14 +7,11 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${errors}")
 endif()
 
-set(expected bin/zulc share/zul/Zul.lit share/zul/Zul.html)
-if(EXISTS ${PREFIX}/share/man/man1/zulc.1.gz)
-  list(APPEND expected share/man/man1/zulc.1.gz)
-else()
-  list(APPEND expected share/man/man1/zulc.1)
-endif()
+set(expected bin/zulc share/zul/Zul.lit share/zul/Zul.html share/man/man1/zulc.1.gz
+             share/doc/zul/copyright share/doc/zul/changelog.gz)
 if(WINDOWS)
-  list(APPEND expected bin/zul share/applications/zul.desktop share/icons/hicolor/scalable/apps/zul.svg)
+  list(APPEND expected bin/zul share/man/man1/zul.1.gz share/applications/zul.desktop
+                       share/icons/hicolor/scalable/apps/zul.svg)
 endif()
 foreach(f ${expected})
   if(NOT EXISTS ${PREFIX}/${f})
@@ -22,7 +19,15 @@ foreach(f ${expected})
   endif()
 endforeach()
 if(PICTURES)
-  # Each of the 125 pictures also drawn at twice the size, "Name@2x.jpg".
+  # Every file the generator drew is installed, whatever its name: the 125 pictures of the
+  # table, each also drawn at twice the size, "Name@2x.jpg".
+  file(GLOB_RECURSE drawn RELATIVE ${DATA_DIR}/Pict ${DATA_DIR}/Pict/*)
+  file(GLOB_RECURSE installed RELATIVE ${PREFIX}/share/zul/Pict ${PREFIX}/share/zul/Pict/*)
+  list(SORT drawn)
+  list(SORT installed)
+  if(NOT drawn STREQUAL installed)
+    message(FATAL_ERROR "installed pictures differ from the drawn ones:\n${installed}\n${drawn}")
+  endif()
   file(GLOB pictures ${PREFIX}/share/zul/Pict/*.jpg)
   file(GLOB dense_pictures ${PREFIX}/share/zul/Pict/*@2x.jpg)
   list(LENGTH pictures count)

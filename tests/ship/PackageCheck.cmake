@@ -1,0 +1,66 @@
+# Builds the Debian package with cpack into OUT_DIR and checks its name, its fields and its
+# files: versioned dependencies, the recommended translations, the documentation Debian
+# asks for, and every picture the build drew.
+# cmake -DCPACK=... -DBUILD_DIR=... -DOUT_DIR=... -DDATA_DIR=... -DVERSION=... -DWINDOWS=0|1
+#       -DPICTURES=0|1 -P PackageCheck.cmake
+file(REMOVE_RECURSE ${OUT_DIR})
+execute_process(COMMAND ${CPACK} -G DEB -B ${OUT_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
+                WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cpack -G DEB failed:\n${out}\n${err}")
+endif()
+execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(deb ${OUT_DIR}/zul_${VERSION}_${arch}.deb)
+if(NOT EXISTS ${deb})
+  message(FATAL_ERROR "cpack did not write ${deb}:\n${out}")
+endif()
+
+function(field name out_var)
+  execute_process(COMMAND dpkg-deb --field ${deb} ${name} OUTPUT_VARIABLE value
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(${out_var} "${value}" PARENT_SCOPE)
+endfunction()
+
+# Every dependency names its least version; the windows' libraries are among them.
+field(Depends depends)
+set(needed libc6 libstdc++6)
+if(WINDOWS)
+  list(APPEND needed libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo)
+endif()
+string(REPLACE ", " ";" depend_list "${depends}")
+foreach(d ${depend_list})
+  if(NOT d MATCHES "^[a-z0-9.+-]+ \\(>= [^)]+\\)$")
+    message(FATAL_ERROR "dependency without a version: '${d}' in Depends: ${depends}")
+  endif()
+endforeach()
+foreach(n ${needed})
+  string(FIND ", ${depends}" ", ${n} (>=" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "Depends lacks ${n}: ${depends}")
+  endif()
+endforeach()
+if(WINDOWS)
+  field(Recommends recommends)
+  if(NOT recommends MATCHES "qt6-translations-l10n")
+    message(FATAL_ERROR "Recommends lacks qt6-translations-l10n: ${recommends}")
+  endif()
+endif()
+
+execute_process(COMMAND dpkg-deb --contents ${deb} OUTPUT_VARIABLE listing)
+set(expected usr/bin/zulc usr/share/doc/zul/copyright usr/share/doc/zul/changelog.gz
+             usr/share/man/man1/zulc.1.gz usr/share/zul/Zul.html usr/share/zul/Zul.lit)
+if(WINDOWS)
+  list(APPEND expected usr/bin/zul usr/share/man/man1/zul.1.gz usr/share/applications/zul.desktop)
+endif()
+if(PICTURES)
+  file(GLOB_RECURSE drawn RELATIVE ${DATA_DIR} ${DATA_DIR}/Pict/*)
+  list(TRANSFORM drawn PREPEND usr/share/zul/)
+  list(APPEND expected ${drawn})
+endif()
+foreach(f ${expected})
+  string(FIND "${listing}" " ./${f}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the package lacks /${f}")
+  endif()
+endforeach()
+message(STATUS "${deb}: Depends: ${depends}")
