@@ -9,6 +9,12 @@
 
 namespace zul {
 
+// Why a file was not read or not written, as the messages show it.
+inline constexpr std::string_view kFolderText = "это папка, а не файл";
+inline constexpr std::string_view kTooLargeText = "файл больше 16 МБ";
+inline constexpr std::string_view kWouldBeTooLargeText =
+    "файл получился бы больше 16 МБ, и программа не смогла бы его открыть";
+
 // The value of the key, or the default when the file, the section or the key is missing
 // (or the file cannot be read).
 std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
