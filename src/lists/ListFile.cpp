@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "eval/NumberText.h"
+#include "settings/IniCellText.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
@@ -18,11 +19,12 @@ constexpr std::string_view kStringsSection = "Strings";
 // Widths the window can show; anything else is taken as not usable.
 constexpr int kMaxColumnWidth = 10000;
 
-// A cell is one line of the file: line breaks inside it become blanks.
+// A cell is one line of the file: line breaks inside it become blanks, and a separator
+// inside it is stored so that it does not split the line.
 std::string CellForFile(std::string_view cell) {
     std::string text = Trim(cell);
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
+    return EncodeCell(text);
 }
 
 // Text up to and including the first blank, as the width list is cut; empty without blank.
@@ -71,18 +73,24 @@ void FillListLine(std::string_view text, ListLine& line) {
     for (std::size_t column = 0; column < 3; ++column) {
         const std::size_t at = rest.find(kListSeparator);
         if (at == std::string_view::npos) return;
-        *cells[column] = std::string(rest.substr(0, at));
+        *cells[column] = DecodeCell(rest.substr(0, at));
         rest.remove_prefix(at + kListSeparator.size());
     }
-    *cells[3] = std::string(rest);
+    *cells[3] = DecodeCell(rest);
 }
 
 std::string NotListFileText(const std::string& path) {
     return "Этот файл не является файлом со списком строк для программы ЗУЛ:  " + FileNameOf(path);
 }
 
+std::string TooManyListLinesText() {
+    return "строк больше " + std::to_string(kMaxListLines) + ": столько программа не прочитает из файла";
+}
+
 ListWriteResult WriteListFile(const ExpressionList& list, const std::string& path) {
     if (path.empty()) return {};
+    // A file that would read back with fewer lines is not written.
+    if (list.LineCount() > kMaxListLines) return {false, TooManyListLinesText()};
     IniDocument file;
     const IniLoadResult loaded = file.Load(path);
     // Sections of other programs are kept: a file that exists but cannot be read is not
@@ -100,10 +108,15 @@ ListWriteResult WriteListFile(const ExpressionList& list, const std::string& pat
     return {saved.ok, saved.error};
 }
 
-ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool append) {
+ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool append, std::string* error) {
     if (path.empty()) return ListReadStatus::NoPath;
     IniDocument file;
-    if (!file.Load(path).ok() || !PassesZulHeader(file)) return ListReadStatus::NotListFile;
+    const IniLoadResult loaded = file.Load(path);
+    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
+        if (error) *error = loaded.error;
+        return ListReadStatus::Unreadable;
+    }
+    if (!PassesZulHeader(file)) return ListReadStatus::NotListFile;
 
     const int offset = append ? list.LineCount() : 0;
     if (!append) {
@@ -119,6 +132,11 @@ ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool 
     for (int k = 1; k <= count; ++k)
         FillListLine(file.Read(kStringsSection, "str-" + std::to_string(k), ""), list.MutableLine(offset + k));
     return ListReadStatus::Read;
+}
+
+std::string ListReadErrorText(ListReadStatus status, const std::string& path, const std::string& error) {
+    if (status == ListReadStatus::Unreadable) return "Не удалось прочитать файл:\n" + path + "\n" + error;
+    return NotListFileText(path);
 }
 
 }  // namespace zul
