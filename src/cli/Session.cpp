@@ -12,7 +12,6 @@
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
 #include "cli/LineReader.h"
-#include "eval/Evaluator.h"
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
@@ -26,10 +25,6 @@ struct LineOutcome {
     bool ok = true;
     std::string text;  // what the input line shows, or the reason of the failure
 };
-
-// The longest input zulc takes: the evaluator's bound on the text it works on. A longer
-// line could never be computed, and is not held in memory to find that out.
-constexpr std::size_t kMaxInputLine = kMaxWorkingText;
 
 std::string TooLongText() { return "the input is longer than " + std::to_string(kMaxInputLine) + " bytes"; }
 

@@ -9,7 +9,6 @@
 
 #include "cli/Options.h"
 #include "cli/Session.h"
-#include "eval/Evaluator.h"
 
 namespace zul::cli {
 namespace {
@@ -74,8 +73,8 @@ TEST(Zulc, OutputLinesAndExitStatus) {
 }
 
 TEST(Zulc, LineEndsAndOverlongLines) {
-    const std::string tooLong(kMaxWorkingText + 1, '1');
-    const std::string error = "error: the input is longer than " + std::to_string(kMaxWorkingText) + " bytes\n";
+    const std::string tooLong(kMaxInputLine + 1, '1');
+    const std::string error = "error: the input is longer than " + std::to_string(kMaxInputLine) + " bytes\n";
     struct Case {
         const char* name;
         std::string stdinText, out;
