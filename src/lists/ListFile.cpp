@@ -87,6 +87,17 @@ std::string TooManyListLinesText() {
     return "строк больше " + std::to_string(kMaxListLines) + ": столько программа не прочитает из файла";
 }
 
+void StoreList(const ExpressionList& list, IniDocument& file) {
+    file.EraseSection(kHeaderSection);
+    file.EraseSection(kDesignSection);
+    WriteZulHeader(file);
+    file.Write(kDesignSection, "ColWidths", ListColumnWidthsText(list.ColumnWidths()));
+    file.EraseSection(kStringsSection);
+    file.Write(kStringsSection, "CountStrings", std::to_string(list.LineCount()));
+    for (int k = 1; k <= list.LineCount(); ++k)
+        file.Write(kStringsSection, "str-" + std::to_string(k), ListLineText(list.Line(k)));
+}
+
 ListWriteResult WriteListFile(const ExpressionList& list, const std::string& path) {
     if (path.empty()) return {};
     // A file that would read back with fewer lines is not written.
@@ -96,14 +107,7 @@ ListWriteResult WriteListFile(const ExpressionList& list, const std::string& pat
     // Sections of other programs are kept: a file that exists but cannot be read is not
     // overwritten.
     if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) return {false, loaded.error};
-    file.EraseSection(kHeaderSection);
-    file.EraseSection(kDesignSection);
-    WriteZulHeader(file);
-    file.Write(kDesignSection, "ColWidths", ListColumnWidthsText(list.ColumnWidths()));
-    file.EraseSection(kStringsSection);
-    file.Write(kStringsSection, "CountStrings", std::to_string(list.LineCount()));
-    for (int k = 1; k <= list.LineCount(); ++k)
-        file.Write(kStringsSection, "str-" + std::to_string(k), ListLineText(list.Line(k)));
+    StoreList(list, file);
     const IniSaveResult saved = file.Save(path);
     return {saved.ok, saved.error};
 }
@@ -116,8 +120,11 @@ ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool 
         if (error) *error = loaded.error;
         return ListReadStatus::Unreadable;
     }
-    if (!PassesZulHeader(file)) return ListReadStatus::NotListFile;
+    return ReadListDocument(list, file, append);
+}
 
+ListReadStatus ReadListDocument(ExpressionList& list, const IniDocument& file, bool append) {
+    if (!PassesZulHeader(file)) return ListReadStatus::NotListFile;
     const int offset = append ? list.LineCount() : 0;
     if (!append) {
         list.ColumnWidths() = ApplyListColumnWidths(file.Read(kDesignSection, "ColWidths", ""));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lists/ExpressionList.h"
+#include "settings/IniDocument.h"
 
 namespace zul {
 
@@ -49,6 +50,11 @@ enum class ListReadStatus { Read, NotListFile, NoPath, Unreadable };
 // unreadable file the reason goes to error.
 ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool append,
                             std::string* error = nullptr);
+
+// The two operations on a document in memory: the sections Program, Design and Strings
+// written anew; the read of a document (header check included).
+void StoreList(const ExpressionList& list, IniDocument& file);
+ListReadStatus ReadListDocument(ExpressionList& list, const IniDocument& file, bool append);
 
 // "Этот файл не является файлом со списком строк для программы ЗУЛ:  " + file name.
 std::string NotListFileText(const std::string& path);

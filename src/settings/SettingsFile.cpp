@@ -203,6 +203,12 @@ SettingsReadOutcome ReadSettingsFile(Calculator& c, Platform& platform, int hist
         c.main.settingsFile.currentFile.clear();
         return out;
     }
+    return ReadSettingsDocument(c, platform, doc, historyAnswer);
+}
+
+SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, const IniDocument& doc,
+                                         int historyAnswer) {
+    SettingsReadOutcome out;
     out.read = true;
     ReadTopic(c, platform, doc, out);
     ReadGeneral(c, platform, doc);

@@ -47,6 +47,9 @@ void StoreSettings(const Calculator& calculator, IniDocument& document);
 // Reads the current settings file. historyAnswer is the answer of the history question
 // (1 replace, 2 append, 3 keep); a load that asked nothing passes kAnswerAppend.
 SettingsReadOutcome ReadSettingsFile(Calculator& calculator, Platform& platform, int historyAnswer);
+// The read of a document that passed the header check.
+SettingsReadOutcome ReadSettingsDocument(Calculator& calculator, Platform& platform, const IniDocument& document,
+                                         int historyAnswer);
 
 // The header check without a message, then CountStrings; 0 in every other case.
 int CountStoredStrings(const std::string& path);
