@@ -136,8 +136,9 @@ ListReadStatus ReadListDocument(ExpressionList& list, const IniDocument& file, b
     const int stored = IniIntegerOr(file.Read(kStringsSection, "CountStrings", ""), 0);
     const int count = std::clamp(stored, 0, kMaxListLines);
     list.ResizeLines(offset + count);
-    for (int k = 1; k <= count; ++k)
-        FillListLine(file.Read(kStringsSection, "str-" + std::to_string(k), ""), list.MutableLine(offset + k));
+    // A missing key is an empty text, which sets nothing: only the keys present are read.
+    for (const auto& [k, text] : NumberedValues(file, kStringsSection, "str-", count))
+        FillListLine(text, list.MutableLine(offset + k));
     return ListReadStatus::Read;
 }
 

@@ -93,6 +93,7 @@ void IniDocument::Parse(std::string_view fileBytes) {
     sections_.clear();
     keyIndexes_.clear();
     sectionIndexValid_ = false;
+    lastSectionValid_ = false;
     text_ = DecodeIniBytes(fileBytes, &loadedEncoding_);
     EnsurePreamble();
 
@@ -170,7 +171,11 @@ const IniNameIndex& IniDocument::KeyIndex(std::size_t section) const {
 }
 
 std::size_t IniDocument::FindSection(std::string_view name) const {
-    return SectionIndex().Find(name, [this](std::size_t i) { return SectionName(sections_[i]); });
+    if (lastSectionValid_ && sectionIndexValid_ && name == lastSectionQuery_) return lastSection_;
+    lastSection_ = SectionIndex().Find(name, [this](std::size_t i) { return SectionName(sections_[i]); });
+    lastSectionQuery_.assign(name);
+    lastSectionValid_ = true;
+    return lastSection_;
 }
 
 std::size_t IniDocument::FindKey(std::size_t section, std::string_view key) const {
@@ -242,6 +247,7 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
         text_.append(header);
         sections_.push_back(std::move(fresh));
         si = sections_.size() - 1;
+        lastSectionValid_ = false;
         if (sectionIndexValid_) sectionIndex_.Insert(si, [this](std::size_t i) { return SectionName(sections_[i]); });
     }
     const std::size_t existing = FindKey(si, key);
@@ -268,6 +274,7 @@ void IniDocument::EraseSection(std::string_view section) {
                         });
     if (!erased) return;
     sectionIndexValid_ = false;
+    lastSectionValid_ = false;
     keyIndexes_.clear();
 }
 

@@ -102,6 +102,10 @@ private:
     mutable IniNameIndex sectionIndex_;
     mutable bool sectionIndexValid_ = false;
     mutable std::unordered_map<std::size_t, IniNameIndex> keyIndexes_;  // by section position
+    // The last section looked up: callers ask for the same section key after key.
+    mutable std::string lastSectionQuery_;
+    mutable std::size_t lastSection_ = IniNameIndex::kNotFound;
+    mutable bool lastSectionValid_ = false;
 };
 
 // ASCII case folding used for section and key names.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cerrno>
 #include <cstring>
@@ -190,6 +191,28 @@ IniSaveResult WriteIniString(const std::string& path, std::string_view section, 
 
 IniSaveResult EraseIniSection(const std::string& path, std::string_view section) {
     return EditIniFile(path, [&](IniDocument& doc) { doc.EraseSection(section); });
+}
+
+std::vector<std::pair<int, std::string>> NumberedValues(const IniDocument& document, std::string_view section,
+                                                        std::string_view prefix, int count) {
+    std::vector<std::pair<int, std::string>> values;
+    const std::string foldedPrefix = FoldIniName(prefix);
+    for (const std::string& key : document.Keys(section)) {
+        const std::string folded = FoldIniName(key);
+        if (folded.size() <= foldedPrefix.size() || folded.compare(0, foldedPrefix.size(), foldedPrefix) != 0)
+            continue;
+        const std::string_view digits = std::string_view(folded).substr(foldedPrefix.size());
+        if (digits.front() == '0' || digits.size() > 10) continue;
+        long long n = 0;
+        bool decimal = true;
+        for (char c : digits) {
+            decimal = decimal && c >= '0' && c <= '9';
+            n = n * 10 + (c - '0');
+        }
+        if (decimal && n >= 1 && n <= count) values.emplace_back(static_cast<int>(n), document.Read(section, key, ""));
+    }
+    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return values;
 }
 
 std::string ZulHeaderText() { return "ZUL (ver " + std::string(kProgramVersion) + ")"; }

@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "settings/IniDocument.h"
 
@@ -24,6 +26,12 @@ std::string ReadIniString(const std::string& path, std::string_view section, std
 IniSaveResult WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view value);
 IniSaveResult EraseIniSection(const std::string& path, std::string_view section);
+
+// The values of the keys prefix + n for n = 1 to count that the section holds, in the
+// order of n ("str-1", "str-2", ...; n in decimal without leading zeros). Reading them
+// takes time of the order of the section, not of a count read from the file.
+std::vector<std::pair<int, std::string>> NumberedValues(const IniDocument& document, std::string_view section,
+                                                        std::string_view prefix, int count);
 
 // The header of every file of the system: section Program, key Name = "ZUL (ver 1.4)".
 inline constexpr std::string_view kProgramVersion = "1.4";

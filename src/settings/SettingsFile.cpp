@@ -107,8 +107,9 @@ void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
         c.memory.Clear();
     }
     if (historyAnswer == kAnswerKeep) return;
-    for (int k = 1; k <= count; ++k) {
-        const std::string line = TrimText(doc.Read("UserStrings", Key("str-", k), ""));
+    // A missing key is an empty line, which adds nothing: only the keys present are read.
+    for (const auto& [k, value] : NumberedValues(doc, "UserStrings", "str-", count)) {
+        const std::string line = TrimText(value);
         // The stored cells split as the decoded ones would, but may hold escapes.
         const MemoryRow stored = SplitMemoryLine(line);
         const MemoryRow row{DecodeCell(stored.expression), DecodeCell(stored.result), DecodeCell(stored.note)};

@@ -269,6 +269,16 @@ TEST(IniFile, ByteOrderMarksOfTheTextSurvive) {
     }
 }
 
+TEST(IniFile, NumberedValuesInTheirOrder) {
+    IniDocument doc;
+    doc.Parse("[S]\r\nstr-3=c\r\nSTR-1=a\r\nstr-03=zero\r\nstr-x=x\r\nstr-5=beyond\r\nstr-3=dup\r\n"
+              "str-=none\r\nstr-2 =b\r\nstr--1=neg\r\n[T]\r\nstr-4=other\r\n");
+    const std::vector<std::pair<int, std::string>> expected = {{1, "a"}, {2, "b"}, {3, "c"}};
+    EXPECT_EQ(NumberedValues(doc, "s", "str-", 4), expected);
+    EXPECT_TRUE(NumberedValues(doc, "S", "str-", 0).empty());
+    EXPECT_TRUE(NumberedValues(doc, "None", "str-", 4).empty());
+}
+
 TEST(IniFile, HeaderCheck) {
     const struct {
         const char* file;
