@@ -74,6 +74,21 @@ std::string TempName(const fs::path& folder, const std::string& name) {
     return "." + name.substr(0, keep) + ".XXXXXX";
 }
 
+// Gives the temporary file the mode of the file it replaces (or of a new file under the
+// umask), and its owner and group: root must keep them, or a user's file would become
+// root's; another process keeps what it may give away. The owner goes first, since a
+// change of owner clears set-id bits.
+bool KeepOwnerAndMode(int fd, const struct stat* old) {
+    if (!old) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return ::fchmod(fd, 0666 & ~mask) == 0;
+    }
+    const bool foreign = old->st_uid != ::geteuid() || old->st_gid != ::getegid();
+    if (foreign && ::fchown(fd, old->st_uid, old->st_gid) != 0 && ::geteuid() == 0) return false;
+    return ::fchmod(fd, old->st_mode & 07777) == 0;
+}
+
 // The renamed entry reaches the disk with its folder; a failure here loses nothing.
 void SyncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -131,25 +146,7 @@ IniSaveResult IniDocument::Save(const std::string& path) const {
     std::string temp = (folder / TempName(folder, target.filename().string())).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Failure(ErrnoText(errno));
-    mode_t mode = 0666;
-    if (existed) {
-        mode = st.st_mode & 07777;
-        // Owner and group before the mode, since a change of owner clears set-id bits. Root
-        // must keep them (a user's file would otherwise become root's); another process
-        // keeps what it may give away.
-        const bool foreign = st.st_uid != ::geteuid() || st.st_gid != ::getegid();
-        if (foreign && ::fchown(fd, st.st_uid, st.st_gid) != 0 && ::geteuid() == 0) {
-            const int error = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return Failure(ErrnoText(error));
-        }
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    const bool written = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const bool written = KeepOwnerAndMode(fd, existed ? &st : nullptr) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;
