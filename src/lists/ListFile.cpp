@@ -16,7 +16,8 @@ namespace {
 constexpr std::string_view kDesignSection = "Design";
 constexpr std::string_view kStringsSection = "Strings";
 
-// Widths the window can show; anything else is taken as not usable.
+// Widths the window can show (0 hides a column); anything else read is taken as not
+// usable, and a wider column is written as this wide, so that what is written reads back.
 constexpr int kMaxColumnWidth = 10000;
 
 // A cell is one line of the file: line breaks inside it become blanks, and a separator
@@ -45,7 +46,7 @@ std::array<int, kListColumnCount> ApplyListColumnWidths(std::string_view text) {
     for (int column = 0; column < kListColumnCount; ++column) {
         const std::string item = Trim(column < kListColumnCount - 1 ? CutItem(rest) : rest);
         int width = 0;
-        if (ReadIniInteger(item, width) && width >= 1 && width <= kMaxColumnWidth)
+        if (ReadIniInteger(item, width) && width >= 0 && width <= kMaxColumnWidth)
             widths[static_cast<std::size_t>(column)] = width;
     }
     return widths;
@@ -55,7 +56,7 @@ std::string ListColumnWidthsText(const std::array<int, kListColumnCount>& widths
     std::string text;
     for (std::size_t i = 0; i < widths.size(); ++i) {
         if (i > 0) text += ' ';
-        text += std::to_string(widths[i]);
+        text += std::to_string(std::clamp(widths[i], 0, kMaxColumnWidth));
     }
     return text;
 }

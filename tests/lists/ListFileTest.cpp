@@ -1,6 +1,8 @@
 // The list file: column widths, stored lines, writing, reading, appending and bad files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lists/ListBatch.h"
 #include "lists/ListFile.h"
 #include "lists/TempFolder.h"
@@ -23,7 +25,7 @@ TEST(ApplyListColumnWidths, ItemsCutAtBlanks) {
         {"50 x 90 y 120", {50, 380, 90, 39, 120}},
         {"50  300 90 30 120", {50, 380, 300, 90, 100}},  // a double blank shifts the items
         {"$10 0x20 30 40 50", {16, 32, 30, 40, 50}},
-        {"-5 0 99999999 30 120", {40, 380, 101, 30, 120}},  // widths the window cannot show
+        {"-5 0 99999999 30 120", {40, 0, 101, 30, 120}},  // widths the window cannot show; 0 hides
         {"50 300 90 30 120 7", {50, 300, 90, 30, 100}},
     };
     for (const auto& c : cases) {
@@ -31,6 +33,12 @@ TEST(ApplyListColumnWidths, ItemsCutAtBlanks) {
         EXPECT_EQ(ApplyListColumnWidths(c.text), c.widths);
     }
     EXPECT_EQ(ListColumnWidthsText({40, 380, 101, 39, 100}), "40 380 101 39 100");
+    // What is written reads back: widths are written within what is read.
+    for (const Widths& w : {Widths{0, 1, 10000, 39, 100}, Widths{-3, 20000, 5, 5, 5}}) {
+        const Widths back = ApplyListColumnWidths(ListColumnWidthsText(w));
+        EXPECT_EQ(ApplyListColumnWidths(ListColumnWidthsText(back)), back);
+        for (std::size_t i = 0; i < w.size(); ++i) EXPECT_EQ(back[i], std::clamp(w[i], 0, 10000));
+    }
 }
 
 TEST(FillListLine, ColumnsUpToTheFirstMissingSeparator) {
