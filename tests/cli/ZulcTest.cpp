@@ -1,6 +1,7 @@
 // zulc's contract: options, output lines, exit status.
 #include <gtest/gtest.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -153,7 +154,7 @@ TEST(Zulc, MemoryDoesNotGrowWithTheInput) {
 }
 
 TEST(Zulc, FoldersAndLargeFilesAreNamedAsSuch) {
-    const auto dir = std::filesystem::temp_directory_path() / "zulc-folder-test";
+    const auto dir = std::filesystem::temp_directory_path() / ("zulc-folder-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "folder.ini");
     {
         std::ofstream big(dir / "big.ini", std::ios::binary);
