@@ -117,6 +117,8 @@ std::string UsageText() {
            "  --catalogue         print the topic tree: index, code, level, text, hint line\n"
            "  --help, --version\n"
            "\n"
+           "Lines of standard input end with LF, CR LF or CR alone; a line longer than\n" +
+           std::to_string(kMaxInputLine) + " bytes is refused without being read into memory.\n"
            "Output: one line per input; \"error: ...\" for an input that fails.\n"
            "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error.\n";
 }

@@ -6,8 +6,13 @@
 #include <vector>
 
 #include "eval/EvalContext.h"
+#include "eval/Evaluator.h"
 
 namespace zul::cli {
+
+// The longest input zulc takes: the evaluator's bound on the text it works on. A longer
+// line could never be computed, and is not held in memory to find that out.
+inline constexpr std::size_t kMaxInputLine = kMaxWorkingText;
 
 struct Options {
     std::vector<std::string> inputs;                         // empty: read standard input

@@ -11,6 +11,7 @@
 #include "app/ComputeCommand.h"
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
+#include "cli/LineReader.h"
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
@@ -25,9 +26,12 @@ struct LineOutcome {
     std::string text;  // what the input line shows, or the reason of the failure
 };
 
+std::string TooLongText() { return "the input is longer than " + std::to_string(kMaxInputLine) + " bytes"; }
+
 LineOutcome ComputeLine(Calculator& calculator, const std::string& line) {
     LineOutcome r;
     if (TrimView(line).empty()) return r;  // a blank input changes nothing
+    if (line.size() > kMaxInputLine) return {false, TooLongText()};
     try {
         const ComputeOutcome outcome = BBtnVichislClick(calculator, line);
         if (!outcome.computed) {
@@ -120,8 +124,7 @@ int RunSession(const Options& options, std::istream& in, std::ostream& out, std:
     if (!options.listFile.empty()) return RunList(options, calculator, out, err);
 
     bool anyFailed = false;
-    auto run = [&](const std::string& line) {
-        const LineOutcome r = ComputeLine(calculator, line);
+    auto report = [&](const LineOutcome& r) {
         if (r.ok) {
             out << r.text << '\n';
         } else {
@@ -129,13 +132,25 @@ int RunSession(const Options& options, std::istream& in, std::ostream& out, std:
             anyFailed = true;
         }
     };
+    auto run = [&](const std::string& line) {
+        report(ComputeLine(calculator, line));
+        // Each input is computed on its own: the history and the memory that the compute
+        // command records would only grow with the batch.
+        calculator.main.history.Clear();
+        calculator.memory.Clear();
+    };
     if (!options.inputs.empty()) {
         for (const std::string& input : options.inputs) run(input);
     } else {
+        LineReader reader(in, kMaxInputLine);
         std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            run(line);
+        bool tooLong = false;
+        while (reader.Next(line, tooLong)) {
+            if (tooLong) {
+                report({false, TooLongText()});
+            } else {
+                run(line);
+            }
         }
     }
     out.flush();

@@ -9,15 +9,6 @@
 namespace zul {
 namespace {
 
-// Every occurrence present now is replaced once; the inserted text is not searched again.
-void ReplaceEach(std::string& text, std::string_view placeholder, std::string_view value) {
-    std::size_t pos = text.find(placeholder);
-    while (pos != std::string::npos) {
-        text.replace(pos, placeholder.size(), value);
-        pos = text.find(placeholder, pos + value.size());
-    }
-}
-
 std::string Bracketed(std::string_view field) {
     std::string group;
     group.reserve(field.size() + 2);
@@ -86,20 +77,40 @@ std::string BuildArgumentGroups(int code, const std::array<std::string, 6>& fiel
 SubstitutionResult SubstituteFields(std::string_view templ, const std::array<std::string, 6>& fields,
                                     const std::array<bool, 6>& visible, int code) {
     SubstitutionResult result;
-    result.text = std::string(templ);
     const bool hasTemplate = !templ.empty();
+    // The fields that take part, in order, up to an invisible field from 2 on or the first
+    // empty one. A field whose placeholder the template does not hold is not checked.
+    std::array<std::string, 6> values;
+    std::array<bool, 6> used{};
     for (int n = 1; n <= 6; ++n) {
         const std::size_t i = static_cast<std::size_t>(n - 1);
         const std::string placeholder{'X', static_cast<char>('0' + n)};
-        if (hasTemplate && result.text.find(placeholder) == std::string::npos) continue;
+        if (hasTemplate && templ.find(placeholder) == std::string_view::npos) continue;
         if (n >= 2 && !visible[i]) break;
         if (fields[i].empty()) {
             result.firstEmpty = n;
             break;
         }
-        if (hasTemplate) ReplaceEach(result.text, placeholder, WrapValue(fields[i]));
+        used[i] = true;
+        values[i] = WrapValue(fields[i]);
     }
-    if (!hasTemplate) result.text = BuildArgumentGroups(code, fields);
+    if (!hasTemplate) {
+        result.text = BuildArgumentGroups(code, fields);
+        return result;
+    }
+    // One pass over the template: a value is never searched for placeholders, so a value
+    // naming another placeholder stays as typed and the cost is linear in the result.
+    for (std::size_t pos = 0; pos < templ.size(); ++pos) {
+        const char next = pos + 1 < templ.size() ? templ[pos + 1] : '\0';
+        const bool placeholder = templ[pos] == 'X' && next >= '1' && next <= '6';
+        const std::size_t i = placeholder ? static_cast<std::size_t>(next - '1') : 0;
+        if (placeholder && used[i]) {
+            result.text += values[i];
+            ++pos;
+        } else {
+            result.text += templ[pos];
+        }
+    }
     return result;
 }
 

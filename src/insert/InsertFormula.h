@@ -43,9 +43,10 @@ struct SubstitutionResult {
     int firstEmpty = 0;  // 1..6: the first used field that is empty; 0 when none
 };
 
-// SubstituteFields: puts the field values (wrapped) in place of X1..X6. A field whose
-// placeholder does not occur is neither checked nor used; an invisible field from 2 on
-// ends the substitution.
+// SubstituteFields: puts the field values (wrapped) in place of X1..X6 of the template in
+// one pass; the values themselves are not searched, so "X2" typed into field 1 stays
+// "X2". A field whose placeholder does not occur is neither checked nor used; an invisible
+// field from 2 on ends the substitution.
 SubstitutionResult SubstituteFields(std::string_view templ, const std::array<std::string, 6>& fields,
                                     const std::array<bool, 6>& visible, int code);
 

@@ -12,13 +12,15 @@ namespace zul {
 ListBatchResult ComputeListFile(const std::string& path, const EvalContext& context, bool writeBack) {
     ListBatchResult out;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!std::filesystem::exists(path, ec)) {
         out.error = "Файл не существует:\n" + path;
         return out;
     }
     ExpressionList list;
-    if (ReadListFile(list, path, false) != ListReadStatus::Read) {
-        out.error = NotListFileText(path);
+    std::string error;
+    const ListReadStatus status = ReadListFile(list, path, false, &error);
+    if (status != ListReadStatus::Read) {
+        out.error = ListReadErrorText(status, path, error);
         return out;
     }
     try {

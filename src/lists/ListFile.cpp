@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "eval/NumberText.h"
+#include "settings/IniCellText.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
@@ -15,14 +16,16 @@ namespace {
 constexpr std::string_view kDesignSection = "Design";
 constexpr std::string_view kStringsSection = "Strings";
 
-// Widths the window can show; anything else is taken as not usable.
+// Widths the window can show (0 hides a column); anything else read is taken as not
+// usable, and a wider column is written as this wide, so that what is written reads back.
 constexpr int kMaxColumnWidth = 10000;
 
-// A cell is one line of the file: line breaks inside it become blanks.
+// A cell is one line of the file: line breaks inside it become blanks, and a separator
+// inside it is stored so that it does not split the line.
 std::string CellForFile(std::string_view cell) {
     std::string text = Trim(cell);
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
+    return EncodeCell(text);
 }
 
 // Text up to and including the first blank, as the width list is cut; empty without blank.
@@ -43,7 +46,7 @@ std::array<int, kListColumnCount> ApplyListColumnWidths(std::string_view text) {
     for (int column = 0; column < kListColumnCount; ++column) {
         const std::string item = Trim(column < kListColumnCount - 1 ? CutItem(rest) : rest);
         int width = 0;
-        if (ReadIniInteger(item, width) && width >= 1 && width <= kMaxColumnWidth)
+        if (ReadIniInteger(item, width) && width >= 0 && width <= kMaxColumnWidth)
             widths[static_cast<std::size_t>(column)] = width;
     }
     return widths;
@@ -53,7 +56,7 @@ std::string ListColumnWidthsText(const std::array<int, kListColumnCount>& widths
     std::string text;
     for (std::size_t i = 0; i < widths.size(); ++i) {
         if (i > 0) text += ' ';
-        text += std::to_string(widths[i]);
+        text += std::to_string(std::clamp(widths[i], 0, kMaxColumnWidth));
     }
     return text;
 }
@@ -71,23 +74,21 @@ void FillListLine(std::string_view text, ListLine& line) {
     for (std::size_t column = 0; column < 3; ++column) {
         const std::size_t at = rest.find(kListSeparator);
         if (at == std::string_view::npos) return;
-        *cells[column] = std::string(rest.substr(0, at));
+        *cells[column] = DecodeCell(rest.substr(0, at));
         rest.remove_prefix(at + kListSeparator.size());
     }
-    *cells[3] = std::string(rest);
+    *cells[3] = DecodeCell(rest);
 }
 
 std::string NotListFileText(const std::string& path) {
     return "Этот файл не является файлом со списком строк для программы ЗУЛ:  " + FileNameOf(path);
 }
 
-ListWriteResult WriteListFile(const ExpressionList& list, const std::string& path) {
-    if (path.empty()) return {};
-    IniDocument file;
-    const IniLoadResult loaded = file.Load(path);
-    // Sections of other programs are kept: a file that exists but cannot be read is not
-    // overwritten.
-    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) return {false, loaded.error};
+std::string TooManyListLinesText() {
+    return "строк больше " + std::to_string(kMaxListLines) + ": столько программа не прочитает из файла";
+}
+
+void StoreList(const ExpressionList& list, IniDocument& file) {
     file.EraseSection(kHeaderSection);
     file.EraseSection(kDesignSection);
     WriteZulHeader(file);
@@ -96,15 +97,35 @@ ListWriteResult WriteListFile(const ExpressionList& list, const std::string& pat
     file.Write(kStringsSection, "CountStrings", std::to_string(list.LineCount()));
     for (int k = 1; k <= list.LineCount(); ++k)
         file.Write(kStringsSection, "str-" + std::to_string(k), ListLineText(list.Line(k)));
+}
+
+ListWriteResult WriteListFile(const ExpressionList& list, const std::string& path) {
+    if (path.empty()) return {};
+    // A file that would read back with fewer lines is not written.
+    if (list.LineCount() > kMaxListLines) return {false, TooManyListLinesText()};
+    IniDocument file;
+    const IniLoadResult loaded = file.Load(path);
+    // Sections of other programs are kept: a file that exists but cannot be read is not
+    // overwritten.
+    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) return {false, loaded.error};
+    StoreList(list, file);
     const IniSaveResult saved = file.Save(path);
     return {saved.ok, saved.error};
 }
 
-ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool append) {
+ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool append, std::string* error) {
     if (path.empty()) return ListReadStatus::NoPath;
     IniDocument file;
-    if (!file.Load(path).ok() || !PassesZulHeader(file)) return ListReadStatus::NotListFile;
+    const IniLoadResult loaded = file.Load(path);
+    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
+        if (error) *error = loaded.error;
+        return ListReadStatus::Unreadable;
+    }
+    return ReadListDocument(list, file, append);
+}
 
+ListReadStatus ReadListDocument(ExpressionList& list, const IniDocument& file, bool append) {
+    if (!PassesZulHeader(file)) return ListReadStatus::NotListFile;
     const int offset = append ? list.LineCount() : 0;
     if (!append) {
         list.ColumnWidths() = ApplyListColumnWidths(file.Read(kDesignSection, "ColWidths", ""));
@@ -116,9 +137,15 @@ ListReadStatus ReadListFile(ExpressionList& list, const std::string& path, bool 
     const int stored = IniIntegerOr(file.Read(kStringsSection, "CountStrings", ""), 0);
     const int count = std::clamp(stored, 0, kMaxListLines);
     list.ResizeLines(offset + count);
-    for (int k = 1; k <= count; ++k)
-        FillListLine(file.Read(kStringsSection, "str-" + std::to_string(k), ""), list.MutableLine(offset + k));
+    // A missing key is an empty text, which sets nothing: only the keys present are read.
+    for (const auto& [k, text] : NumberedValues(file, kStringsSection, "str-", count))
+        FillListLine(text, list.MutableLine(offset + k));
     return ListReadStatus::Read;
+}
+
+std::string ListReadErrorText(ListReadStatus status, const std::string& path, const std::string& error) {
+    if (status == ListReadStatus::Unreadable) return "Не удалось прочитать файл:\n" + path + "\n" + error;
+    return NotListFileText(path);
 }
 
 }  // namespace zul

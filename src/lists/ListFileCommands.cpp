@@ -155,15 +155,18 @@ void ListFileCommands::VirOpenClick() {
     }
     const std::string previous = list_.Path();
     list_.SetPath(path);
-    if (!FileExists(path)) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
         list_.SetPath({});
         platform_.ShowError("Файл не существует:\n" + path);
         return;
     }
     // "Добавить": the appended lines belong to the list file that was already open.
     const bool append = appendedLoad_ && answer == kAnswerAppend;
-    if (ReadListFile(list_, path, append) != ListReadStatus::Read) {
-        platform_.ShowError(NotListFileText(path));
+    std::string error;
+    const ListReadStatus status = ReadListFile(list_, path, append, &error);
+    if (status != ListReadStatus::Read) {
+        platform_.ShowError(ListReadErrorText(status, path, error));
         // Nothing was read: the list and its saved state stay as they were.
         list_.SetPath(append ? previous : std::string());
         return;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/IniEncoding.h"
+#include "settings/IniNameIndex.h"
 
 namespace zul {
 
@@ -29,20 +30,23 @@ struct IniSaveResult {
 
 class IniDocument {
 public:
-    // Larger files are refused: no file of the system comes near it, and loading an
-    // arbitrary huge file line by line would take the memory of the machine.
+    // Larger files are refused on reading, and a document whose file would be larger is
+    // not written: whatever the program saves, it can open again.
     static constexpr std::uintmax_t kMaxFileSize = 16u * 1024u * 1024u;
 
     // Replaces the content with the file's. A missing file gives an empty document and the
     // status Missing; a file that cannot be read or is too large leaves the document empty.
     IniLoadResult Load(const std::string& path);
-    // Writes the document to a temporary file in the same folder and renames it over
-    // `path`. On failure the old file is untouched. A file with no write permission is
-    // refused even where the process could replace it.
+    // Writes the document to a temporary file in the folder of the target and renames it
+    // over the target: a symbolic link is followed to the file it names (which is created
+    // when missing), permissions and, where the process may, owner and group are kept. On
+    // failure the old file is untouched. A file with no write permission is refused even
+    // where the process could replace it.
     IniSaveResult Save(const std::string& path) const;
 
-    void Parse(std::string_view fileBytes);  // bytes in Windows-1251 or UTF-8
-    std::string Serialize() const;           // the file's bytes, CRLF line ends
+    // Memory and time linear in the size of the bytes (Windows-1251 or UTF-8).
+    void Parse(std::string_view fileBytes);
+    std::string Serialize() const;  // the file's bytes, CRLF line ends
     IniEncoding LoadedEncoding() const { return loadedEncoding_; }
 
     bool HasSection(std::string_view section) const;
@@ -59,28 +63,49 @@ public:
     std::vector<std::string> Keys(std::string_view section) const;  // file order
 
 private:
+    // A line is a range of text_. Consecutive lines that are not keys (blank lines,
+    // comments, everything before the first section) share one entry whose range spans
+    // them with their line ends, so that a file of empty lines costs no entry per line; the
+    // entry is kBlank while all its lines are blank.
+    enum LineKind : std::uint8_t { kKey, kBlank, kOther };
     struct Line {
-        std::string text;  // the line as it stands in the file (decoded), no line end
-        std::string key;   // empty for lines that are not keys
-        std::string value;
-        bool isKey = false;
+        std::uint64_t begin = 0;
+        std::uint64_t length : 62 = 0;
+        std::uint64_t kind : 2 = kKey;
+        bool IsKey() const { return kind == kKey; }
     };
     struct Section {
-        std::string name;  // empty for the lines before the first section
-        std::string header;
+        std::uint64_t headerBegin = 0;
+        std::uint64_t headerLength : 63 = 0;
+        std::uint64_t isPreamble : 1 = 0;
         std::vector<Line> lines;
-        std::unordered_map<std::string, std::size_t> keyIndex;  // folded key -> first line
-        bool isPreamble = false;
     };
 
-    const Section* FindSection(std::string_view name) const;
-    Section* FindSection(std::string_view name);
-    void RebuildSectionIndex();
-    static void RebuildKeyIndex(Section& section);
+    std::string_view TextOf(std::uint64_t begin, std::uint64_t length) const;
+    std::string_view LineText(const Line& line) const { return TextOf(line.begin, line.length); }
+    std::string_view SectionName(const Section& section) const;
+    std::string_view KeyOf(const Line& line) const;
+    std::string ValueOf(const Line& line) const;
+    Line AppendKeyLine(std::string_view text);
 
+    std::size_t FindSection(std::string_view name) const;  // kNotFound when missing
+    std::size_t FindKey(std::size_t section, std::string_view key) const;
+    const IniNameIndex& SectionIndex() const;
+    const IniNameIndex& KeyIndex(std::size_t section) const;
+    std::size_t InsertPosition(Section& section) const;
+    void EnsurePreamble();
+
+    std::string text_;  // every line's text, decoded; edits append to it
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
     IniEncoding loadedEncoding_ = IniEncoding::Windows1251;
+    // Built on the first lookup after a change that moved names.
+    mutable IniNameIndex sectionIndex_;
+    mutable bool sectionIndexValid_ = false;
+    mutable std::unordered_map<std::size_t, IniNameIndex> keyIndexes_;  // by section position
+    // The last section looked up: callers ask for the same section key after key.
+    mutable std::string lastSectionQuery_;
+    mutable std::size_t lastSection_ = IniNameIndex::kNotFound;
+    mutable bool lastSectionValid_ = false;
 };
 
 // ASCII case folding used for section and key names.

@@ -155,15 +155,20 @@ std::string DecodeIniBytes(std::string_view bytes, IniEncoding* detected) {
 
 std::string EncodeIniText(std::string_view text, IniEncoding* chosen) {
     std::string cp1251;
-    // Windows-1251 bytes that happen to be valid UTF-8 would be read back as UTF-8.
-    const bool fits = Utf8ToWindows1251(text, cp1251) && !(HasNonAscii(cp1251) && IsValidUtf8(cp1251));
+    // Windows-1251 bytes that happen to be valid UTF-8, or begin as the byte order mark
+    // does, would be read back as UTF-8.
+    const bool fits = Utf8ToWindows1251(text, cp1251) && !(HasNonAscii(cp1251) && IsValidUtf8(cp1251)) &&
+                      cp1251.substr(0, kBom.size()) != kBom;
     if (fits) {
         if (chosen) *chosen = IniEncoding::Windows1251;
         return cp1251;
     }
     if (chosen) *chosen = IniEncoding::Utf8;
-    if (IsValidUtf8(text)) return std::string(text);
-    return RepairUtf8(text);
+    std::string utf8 = IsValidUtf8(text) ? std::string(text) : RepairUtf8(text);
+    // A text that begins with the byte order mark's character keeps it behind a mark of
+    // its own, since the reader drops one.
+    if (utf8.substr(0, kBom.size()) == kBom) utf8.insert(0, kBom);
+    return utf8;
 }
 
 }  // namespace zul

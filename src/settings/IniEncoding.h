@@ -25,7 +25,8 @@ bool Utf8ToWindows1251(std::string_view text, std::string& out);
 std::string DecodeIniBytes(std::string_view bytes, IniEncoding* detected = nullptr);
 
 // Encodes text for a file: Windows-1251 when every character has a place in the code page
-// and the result cannot be mistaken for UTF-8 on reading; UTF-8 (no byte order mark) otherwise.
+// and the result cannot be mistaken for UTF-8 on reading; UTF-8 otherwise, with a byte
+// order mark only when the text itself begins with U+FEFF (which the mark then protects).
 std::string EncodeIniText(std::string_view text, IniEncoding* chosen = nullptr);
 
 }  // namespace zul

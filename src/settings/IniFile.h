@@ -4,10 +4,18 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "settings/IniDocument.h"
 
 namespace zul {
+
+// Why a file was not read or not written, as the messages show it.
+inline constexpr std::string_view kFolderText = "это папка, а не файл";
+inline constexpr std::string_view kTooLargeText = "файл больше 16 МБ";
+inline constexpr std::string_view kWouldBeTooLargeText =
+    "файл получился бы больше 16 МБ, и программа не смогла бы его открыть";
 
 // The value of the key, or the default when the file, the section or the key is missing
 // (or the file cannot be read).
@@ -18,6 +26,12 @@ std::string ReadIniString(const std::string& path, std::string_view section, std
 IniSaveResult WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view value);
 IniSaveResult EraseIniSection(const std::string& path, std::string_view section);
+
+// The values of the keys prefix + n for n = 1 to count that the section holds, in the
+// order of n ("str-1", "str-2", ...; n in decimal without leading zeros). Reading them
+// takes time of the order of the section, not of a count read from the file.
+std::vector<std::pair<int, std::string>> NumberedValues(const IniDocument& document, std::string_view section,
+                                                        std::string_view prefix, int count);
 
 // The header of every file of the system: section Program, key Name = "ZUL (ver 1.4)".
 inline constexpr std::string_view kProgramVersion = "1.4";

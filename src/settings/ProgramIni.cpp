@@ -32,9 +32,14 @@ const char* AngleUnitText(AngleUnit unit) {
 }
 
 ProgramIniValues ReadProgramIni(const std::string& startDirectory) {
-    ProgramIniValues values;
     IniDocument doc;
-    if (!doc.Load(ProgramIniPath(startDirectory)).ok() || !PassesZulHeader(doc)) return values;
+    if (!doc.Load(ProgramIniPath(startDirectory)).ok()) return {};
+    return ReadProgramIniDocument(doc);
+}
+
+ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
+    ProgramIniValues values;
+    if (!PassesZulHeader(doc)) return values;
     values.autoLoad = doc.Read("AutoLoad", "True", "0") == "1";
     values.autoLoadPath = TrimValue(doc.Read("AutoLoad", "FileName", ""));
     const std::string radian = doc.Read("General", "Radian", "0");
@@ -46,17 +51,21 @@ ProgramIniValues ReadProgramIni(const std::string& startDirectory) {
     return values;
 }
 
-IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values) {
-    const std::string path = ProgramIniPath(startDirectory);
-    IniDocument doc;
-    const IniLoadResult loaded = doc.Load(path);
-    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) return {false, loaded.error};
+void StoreProgramIni(const ProgramIniValues& values, IniDocument& doc) {
     WriteZulHeader(doc);
     doc.Write("AutoLoad", "True", values.autoLoad ? "1" : "0");
     doc.Write("AutoLoad", "FileName", TrimValue(values.autoLoadPath));
     doc.Write("General", "Radian", AngleUnitText(values.angleUnit));
     doc.Write("General", "EscExit", values.escExit ? "1" : "0");
     doc.Write("General", "AskExit", values.askExit ? "1" : "0");
+}
+
+IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values) {
+    const std::string path = ProgramIniPath(startDirectory);
+    IniDocument doc;
+    const IniLoadResult loaded = doc.Load(path);
+    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) return {false, loaded.error};
+    StoreProgramIni(values, doc);
     return doc.Save(path);
 }
 

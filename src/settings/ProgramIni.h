@@ -26,6 +26,9 @@ std::string ProgramIniPath(const std::string& startDirectory);
 ProgramIniValues ReadProgramIni(const std::string& startDirectory);
 // Writes the keys in their order; sections are not erased, so other keys survive.
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values);
+// The same two on a document in memory.
+ProgramIniValues ReadProgramIniDocument(const IniDocument& document);
+void StoreProgramIni(const ProgramIniValues& values, IniDocument& document);
 
 // "0", "1", "2" for radians, degrees, grads, as both kinds of file store the angle unit.
 const char* AngleUnitText(AngleUnit unit);

@@ -6,6 +6,7 @@
 
 #include "app/Calculator.h"
 #include "app/Platform.h"
+#include "settings/IniCellText.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
 
@@ -87,7 +88,7 @@ void ReadConstants(Calculator& c, const IniDocument& doc) {
             if (slash == std::string::npos) {
                 uc.value = text;
             } else {
-                uc.name = text.substr(0, slash);
+                uc.name = DecodeConstantName(text.substr(0, slash));
                 uc.value = text.substr(slash + 1);
             }
         }
@@ -106,12 +107,19 @@ void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
         c.memory.Clear();
     }
     if (historyAnswer == kAnswerKeep) return;
-    for (int k = 1; k <= count; ++k) {
-        const std::string line = TrimText(doc.Read("UserStrings", Key("str-", k), ""));
+    // A missing key is an empty line, which adds nothing: only the keys present are read.
+    for (const auto& [k, value] : NumberedValues(doc, "UserStrings", "str-", count)) {
+        const std::string line = TrimText(value);
+        // The stored cells split as the decoded ones would, but may hold escapes.
+        const MemoryRow stored = SplitMemoryLine(line);
+        const MemoryRow row{DecodeCell(stored.expression), DecodeCell(stored.result), DecodeCell(stored.note)};
         // The history item is the row's expression; an empty one is no expression.
-        const std::string expression = SplitMemoryLine(line).expression;
-        if (!TrimText(expression).empty()) c.main.history.Append(expression);
-        c.memory.AddOrUpdateLine(0, line);
+        if (!TrimText(row.expression).empty()) c.main.history.Append(row.expression);
+        if (!c.memory.AddOrUpdateLine(0, line)) continue;
+        const int r = c.memory.RowCount();
+        if (row.expression != stored.expression) c.memory.SetCell(r, 1, row.expression);
+        if (row.result != stored.result) c.memory.SetCell(r, 2, row.result);
+        if (row.note != stored.note) c.memory.SetCell(r, 3, row.note);
     }
 }
 
@@ -140,11 +148,22 @@ void StoreSettings(const Calculator& c, IniDocument& doc) {
     const std::vector<UserConstant> constants = grid.UserConstants();
     for (std::size_t i = 0; i < constants.size(); ++i) {
         doc.Write("UserConstants", Key("con-", static_cast<int>(i) + 1),
-                  constants[i].name + "/" + constants[i].value);
+                  EncodeConstantName(constants[i].name) + "/" + constants[i].value);
     }
     const int count = StoredStringCount(c);
     doc.Write("UserStrings", "CountStrings", IniIntegerText(count));
-    for (int k = 1; k <= count; ++k) doc.Write("UserStrings", Key("str-", k), c.memory.MemoryLineOfRow(k));
+    const std::string separator(kCellSeparator);
+    for (int k = 1; k <= count; ++k) {
+        const MemoryRow& row = c.memory.Row(k);
+        doc.Write("UserStrings", Key("str-", k),
+                  EncodeCell(TrimText(row.expression)) + separator + EncodeCell(TrimText(row.result)) +
+                      separator + EncodeCell(TrimText(row.note)));
+    }
+}
+
+std::string TooManyUserConstantsText() {
+    return "пользовательских констант больше " + IniIntegerText(kMaxUserConstants) +
+           ": столько программа не прочитает из файла";
 }
 
 bool WriteSettingsFile(Calculator& c, Platform& platform) {
@@ -153,7 +172,9 @@ bool WriteSettingsFile(Calculator& c, Platform& platform) {
     IniDocument doc;
     const IniLoadResult loaded = doc.Load(path);
     IniSaveResult saved;
-    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
+    if (c.settings.grid.UserCount() > kMaxUserConstants) {
+        saved = {false, TooManyUserConstantsText()};  // a file that would read back with fewer
+    } else if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
         saved = {false, loaded.error};  // writing would lose what the file holds besides
     } else {
         StoreSettings(c, doc);
@@ -183,6 +204,12 @@ SettingsReadOutcome ReadSettingsFile(Calculator& c, Platform& platform, int hist
         c.main.settingsFile.currentFile.clear();
         return out;
     }
+    return ReadSettingsDocument(c, platform, doc, historyAnswer);
+}
+
+SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, const IniDocument& doc,
+                                         int historyAnswer) {
+    SettingsReadOutcome out;
     out.read = true;
     ReadTopic(c, platform, doc, out);
     ReadGeneral(c, platform, doc);

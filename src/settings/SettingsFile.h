@@ -15,7 +15,8 @@ namespace zul {
 struct Calculator;
 class Platform;
 
-// Counts read from a file are never trusted beyond these.
+// Counts read from a file are never trusted beyond these; a configuration with more user
+// constants is not saved (the memory lines stored are at most 255).
 inline constexpr int kMaxStoredStrings = 100000;
 inline constexpr int kMaxUserConstants = 10000;
 
@@ -34,8 +35,9 @@ struct SettingsReadOutcome {
 };
 
 // Writes the whole configuration to the current settings file; true with nothing to do
-// when no file is current. A failed write is shown in an error box and leaves the
-// settings-modified flag set (and the old file as it was).
+// when no file is current. A failed or refused write (more than kMaxUserConstants user
+// constants) is shown in an error box and leaves the settings-modified flag set (and the
+// old file as it was).
 bool WriteSettingsFile(Calculator& calculator, Platform& platform);
 
 // Fills a document with the configuration, as WriteSettingsFile writes it. The sections
@@ -45,12 +47,18 @@ void StoreSettings(const Calculator& calculator, IniDocument& document);
 // Reads the current settings file. historyAnswer is the answer of the history question
 // (1 replace, 2 append, 3 keep); a load that asked nothing passes kAnswerAppend.
 SettingsReadOutcome ReadSettingsFile(Calculator& calculator, Platform& platform, int historyAnswer);
+// The read of a document that passed the header check.
+SettingsReadOutcome ReadSettingsDocument(Calculator& calculator, Platform& platform, const IniDocument& document,
+                                         int historyAnswer);
 
 // The header check without a message, then CountStrings; 0 in every other case.
 int CountStoredStrings(const std::string& path);
 
 // The file name without its folder.
 std::string FileNameOf(const std::string& path);
+
+// Why a configuration with too many user constants is not saved.
+std::string TooManyUserConstantsText();
 
 // The header error of a read: "Этот файл не является файлом настроек для программы ЗУЛ:  name".
 std::string NotSettingsFileText(const std::string& path);

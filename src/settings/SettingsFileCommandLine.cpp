@@ -29,7 +29,8 @@ public:
 bool LoadSettingsFileForCommandLine(Calculator& calculator, const std::string& path, std::string& error,
                                     std::vector<std::string>* warnings) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    // A folder or a file too large is reported by the read with its reason.
+    if (!std::filesystem::exists(path, ec)) {
         error = "Файл не существует:  " + path;
         return false;
     }

@@ -1,5 +1,7 @@
 // zulc's contract: options, output lines, exit status.
 #include <gtest/gtest.h>
+#include <malloc.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -69,6 +71,114 @@ TEST(Zulc, OutputLinesAndExitStatus) {
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.status, c.status);
     }
+}
+
+TEST(Zulc, LineEndsAndOverlongLines) {
+    const std::string tooLong(kMaxInputLine + 1, '1');
+    const std::string error = "error: the input is longer than " + std::to_string(kMaxInputLine) + " bytes\n";
+    struct Case {
+        const char* name;
+        std::string stdinText, out;
+        int status;
+    };
+    const Case cases[] = {
+        {"LF, CR LF and CR alone", "2+2\n3+3\r\n4+4\r5+5", "4\n6\n8\n10\n", 0},
+        {"empty lines of each kind", "\r\r\n\n1\r", "\n\n\n1\n", 0},
+        {"CR then LF across lines", "1\r\r\n2", "1\n\n2\n", 0},
+        {"overlong line refused, the next computed", tooLong + "\r2*3\n", error + "6\n", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ZulcRun r = Zulc({}, c.stdinText);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+    const ZulcRun argument = Zulc({tooLong, "1"});
+    EXPECT_EQ(argument.out, error + "1\n");
+}
+
+std::size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// Standard input made up as it is read: `lines` distinct expressions, or one line of
+// `longLine` digits followed by "2+2". Notes the heap in use while it is read.
+class GeneratedInput : public std::streambuf {
+public:
+    GeneratedInput(int lines, std::size_t longLine) : lines_(lines), longLine_(longLine) {}
+    std::size_t heapAt1000 = 0, heapAtEnd = 0, peakHeap = 0;
+
+protected:
+    int_type underflow() override {
+        chunk_.clear();
+        if (longLine_ > 0) {
+            const std::size_t n = std::min<std::size_t>(longLine_, 65536);
+            chunk_.assign(n, '1');
+            longLine_ -= n;
+            if (longLine_ == 0) chunk_ += "\n2+2\n";
+        } else {
+            for (int k = 0; k < 100 && next_ < lines_; ++k, ++next_) chunk_ += "1+" + std::to_string(next_) + "\n";
+            if (next_ == 1000) heapAt1000 = HeapInUse();
+            if (next_ == lines_) heapAtEnd = HeapInUse();
+        }
+        peakHeap = std::max(peakHeap, HeapInUse());
+        if (chunk_.empty()) return traits_type::eof();
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    int lines_;
+    int next_ = 0;
+    std::size_t longLine_;
+    std::string chunk_;
+};
+
+TEST(Zulc, MemoryDoesNotGrowWithTheInput) {
+    Options options;
+    std::ostringstream out, err;
+    GeneratedInput many(100000, 0);
+    std::istream manyIn(&many);
+    EXPECT_EQ(RunSession(options, manyIn, out, err), 0);
+    // The results are written to a string here; everything else must stay put.
+    EXPECT_LE(many.heapAtEnd, many.heapAt1000 + out.str().capacity() + 512 * 1024);
+
+    std::ostringstream longOut;
+    const std::size_t before = HeapInUse();
+    GeneratedInput oneLongLine(0, 64u * 1024 * 1024);
+    std::istream longIn(&oneLongLine);
+    EXPECT_EQ(RunSession(options, longIn, longOut, err), 1);
+    EXPECT_EQ(longOut.str().substr(longOut.str().find('\n') + 1), "4\n");
+    EXPECT_LE(oneLongLine.peakHeap, before + 2 * 1024 * 1024);  // never the line itself
+}
+
+TEST(Zulc, FoldersAndLargeFilesAreNamedAsSuch) {
+    const auto dir = std::filesystem::temp_directory_path() / ("zulc-folder-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "folder.ini");
+    {
+        std::ofstream big(dir / "big.ini", std::ios::binary);
+        big << "[Program]\r\nName=ZUL\r\n";
+    }
+    std::filesystem::resize_file(dir / "big.ini", 17u * 1024 * 1024);
+    const std::string folder = (dir / "folder.ini").string();
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"--settings", folder, "1"}, "Не удалось прочитать файл настроек:  folder.ini\nэто папка, а не файл"},
+        {{"--settings", (dir / "big.ini").string(), "1"},
+         "Не удалось прочитать файл настроек:  big.ini\nфайл больше 16 МБ"},
+        {{"--list", folder}, "Не удалось прочитать файл:\n" + folder + "\nэто папка, а не файл"},
+        {{"--settings", (dir / "none.ini").string(), "1"}, "Файл не существует:  " + (dir / "none.ini").string()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[1]);
+        const ZulcRun r = Zulc(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "zulc: " + c.err + "\n");
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(Zulc, UsageErrors) {

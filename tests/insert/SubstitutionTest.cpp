@@ -49,7 +49,9 @@ TEST(SubstituteFields, PlaceholdersTakeTheirFieldValues) {
         {"unmentioned field not checked", "X2*2", {"", "4"}, 2, "4*2", 0},
         {"placeholder beyond the shown fields stays", "X1+X3", {"1", "2", "3"}, 2, "1+X3", 0},
         {"fields in any order", "X2-X1", {"1", "5"}, 2, "5-1", 0},
-        {"earlier value holding a later placeholder", "X1*X2", {"X2", "7"}, 2, "7*7", 0},
+        {"earlier value holding a later placeholder", "X1*X2", {"X2", "7"}, 2, "X2*7", 0},
+        {"later value holding an earlier placeholder", "X1*X2", {"2", "X1"}, 2, "2*X1", 0},
+        {"placeholder followed by a digit", "X12+X7", {"5"}, 1, "52+X7", 0},
         {"six fields", "X1+X2+X3+X4+X5+X6", {"1", "2", "3", "4", "5", "6"}, 6, "1+2+3+4+5+6", 0},
     };
     for (const auto& c : cases) {
@@ -58,6 +60,23 @@ TEST(SubstituteFields, PlaceholdersTakeTheirFieldValues) {
         EXPECT_EQ(r.text, c.text);
         EXPECT_EQ(r.firstEmpty, c.firstEmpty);
     }
+}
+
+TEST(SubstituteFields, ValuesNamingPlaceholdersDoNotMultiply) {
+    // Code 8012 has six fields; each value names the next placeholder many times over.
+    const std::string templ = "1E+05*X2*(X5-X6)/(X1*X3)*(1-X4/100)";
+    std::array<std::string, 6> fields;
+    std::size_t longest = 0;
+    for (int n = 1; n <= 6; ++n) {
+        std::string value;
+        for (int k = 0; k < 20; ++k) value += n < 6 ? "X" + std::to_string(n + 1) : "1";
+        fields[static_cast<std::size_t>(n - 1)] = value;
+        longest = std::max(longest, value.size());
+    }
+    const SubstitutionResult r = SubstituteFields(templ, fields, Shown(6), 8012);
+    EXPECT_EQ(r.firstEmpty, 0);
+    EXPECT_LE(r.text.size(), templ.size() + 6 * longest);
+    EXPECT_EQ(r.text.find("1E+05*" + fields[1] + "*(" + fields[4] + "-" + fields[5] + ")/(" + fields[0]), 0u);
 }
 
 TEST(SubstituteFields, WithoutTemplateEveryShownFieldIsNeeded) {

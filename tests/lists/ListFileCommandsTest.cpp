@@ -212,18 +212,27 @@ TEST(ListOpen, FailuresLeaveTheList) {
         {"not a list file", "bad.sl", "[Program]\nName=other\n",
          {"Этот файл не является файлом со списком строк для программы ЗУЛ:  bad.sl"}, false},
         {"other extension", "x.txt", "[Program]\nName=ZUL\n", {}, true},
+        {"a folder", "dir.sl", "", {"Не удалось прочитать файл:\n@\nэто папка, а не файл"}, false},
+        {"too large", "big.sl", "", {"Не удалось прочитать файл:\n@\nфайл больше 16 МБ"}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         const std::string path = c.bytes.empty() ? folder.File(c.file) : folder.Write(c.file, c.bytes);
+        if (c.file == "dir.sl") std::filesystem::create_directory(path);
+        if (c.file == "big.sl") {
+            folder.Write(c.file, "[Program]\nName=ZUL\n");
+            std::filesystem::resize_file(path, 17 * 1024 * 1024);
+        }
         Window w;
         w.list.SetCell(1, kColumnExpression, "unsaved");
         w.platform.QueueFile(path);
         w.commands.VirOpenClick();
         std::vector<std::string> messages = c.messages;
-        for (auto& m : messages)
-            if (!m.empty() && m.back() == '@') m = m.substr(0, m.size() - 1) + path;
+        for (auto& m : messages) {
+            const std::size_t at = m.find('@');
+            if (at != std::string::npos) m.replace(at, 1, path);
+        }
         EXPECT_EQ(w.platform.MessageTexts(), messages);
         EXPECT_EQ(w.list.Line(1).expression, "unsaved");
         EXPECT_EQ(w.list.Indicator(), SavedIndicator::Changed);  // the unsaved change is still known

@@ -1,9 +1,13 @@
 // The list file: column widths, stored lines, writing, reading, appending and bad files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lists/ListBatch.h"
 #include "lists/ListFile.h"
 #include "lists/TempFolder.h"
+#include "settings/CellSamples.h"
+#include "settings/IniFile.h"
 
 namespace zul {
 namespace {
@@ -21,7 +25,7 @@ TEST(ApplyListColumnWidths, ItemsCutAtBlanks) {
         {"50 x 90 y 120", {50, 380, 90, 39, 120}},
         {"50  300 90 30 120", {50, 380, 300, 90, 100}},  // a double blank shifts the items
         {"$10 0x20 30 40 50", {16, 32, 30, 40, 50}},
-        {"-5 0 99999999 30 120", {40, 380, 101, 30, 120}},  // widths the window cannot show
+        {"-5 0 99999999 30 120", {40, 0, 101, 30, 120}},  // widths the window cannot show; 0 hides
         {"50 300 90 30 120 7", {50, 300, 90, 30, 100}},
     };
     for (const auto& c : cases) {
@@ -29,6 +33,12 @@ TEST(ApplyListColumnWidths, ItemsCutAtBlanks) {
         EXPECT_EQ(ApplyListColumnWidths(c.text), c.widths);
     }
     EXPECT_EQ(ListColumnWidthsText({40, 380, 101, 39, 100}), "40 380 101 39 100");
+    // What is written reads back: widths are written within what is read.
+    for (const Widths& w : {Widths{0, 1, 10000, 39, 100}, Widths{-3, 20000, 5, 5, 5}}) {
+        const Widths back = ApplyListColumnWidths(ListColumnWidthsText(w));
+        EXPECT_EQ(ApplyListColumnWidths(ListColumnWidthsText(back)), back);
+        for (std::size_t i = 0; i < w.size(); ++i) EXPECT_EQ(back[i], std::clamp(w[i], 0, 10000));
+    }
 }
 
 TEST(FillListLine, ColumnsUpToTheFirstMissingSeparator) {
@@ -53,6 +63,7 @@ TEST(FillListLine, ColumnsUpToTheFirstMissingSeparator) {
     EXPECT_EQ(ListLineText({" 2+2 ", "4", "#", " n "}), "2+2//!4//!#//!n");
     EXPECT_EQ(ListLineText({}), "//!//!//!");
     EXPECT_EQ(ListLineText({"a\nb", "", "", "x\r"}), "a b//!//!//!x");
+    EXPECT_EQ(ListLineText({"2 //! c", "", "", "//!"}), "2 //¦! c//!//!//!//¦!");  // split as written
 }
 
 TEST(ListFile, WriteThenReadRestoresEverything) {
@@ -205,8 +216,67 @@ TEST(ListFile, HugeFileIsRefusedNotLoaded) {
         for (int i = 0; i < 17 * 1024; ++i) out << "k" << i << "=" << line << "\r\n";
     }
     ExpressionList list;
-    EXPECT_EQ(ReadListFile(list, path, false), ListReadStatus::NotListFile);
+    std::string error;
+    EXPECT_EQ(ReadListFile(list, path, false, &error), ListReadStatus::Unreadable);
+    EXPECT_EQ(error, kTooLargeText);
+    EXPECT_EQ(ListReadErrorText(ListReadStatus::Unreadable, path, error),
+              "Не удалось прочитать файл:\n" + path + "\nфайл больше 16 МБ");
     EXPECT_FALSE(WriteListFile(list, path).ok);  // not overwritten either
+}
+
+TEST(ListFile, EveryCellComesBack) {
+    TempFolder folder;
+    const std::string path = folder.File("cells.sl");
+    ExpressionList list;
+    const std::vector<std::string> samples = testing::CellSamples();
+    list.ResizeLines(static_cast<int>(samples.size()));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const std::string& s = samples[i];
+        list.MutableLine(static_cast<int>(i) + 1) = {s, s, s, s};
+    }
+    ASSERT_TRUE(WriteListFile(list, path).ok);
+    ExpressionList back;
+    ASSERT_EQ(ReadListFile(back, path, false), ListReadStatus::Read);
+    ASSERT_EQ(back.LineCount(), list.LineCount());
+    for (int k = 1; k <= list.LineCount(); ++k) {
+        SCOPED_TRACE(list.Line(k).expression);
+        EXPECT_EQ(back.Line(k), list.Line(k));
+    }
+}
+
+TEST(ListFile, WhatIsSavedCanBeOpened) {
+    TempFolder folder;
+    const std::string path = folder.File("caps.sl");
+    ExpressionList longest;
+    longest.ResizeLines(kMaxListLines);
+    longest.MutableLine(kMaxListLines).expression = "last";
+    ASSERT_TRUE(WriteListFile(longest, path).ok);
+    ExpressionList back;
+    ASSERT_EQ(ReadListFile(back, path, false), ListReadStatus::Read);
+    EXPECT_EQ(back.LineCount(), kMaxListLines);
+    EXPECT_EQ(back.Line(kMaxListLines).expression, "last");
+
+    const std::string before = TempFolder::Read(path);
+    ExpressionList tooLong;
+    tooLong.ResizeLines(kMaxListLines + 1);
+    ExpressionList tooLarge;  // a file over 16 MiB
+    tooLarge.ResizeLines(17);
+    for (int k = 1; k <= 17; ++k) tooLarge.MutableLine(k).note = std::string(1024 * 1024, 'n');
+    const struct {
+        const char* name;
+        const ExpressionList& list;
+        std::string error;
+    } refused[] = {
+        {"more lines than a file may hold", tooLong, TooManyListLinesText()},
+        {"a file larger than a file may be", tooLarge, std::string(kWouldBeTooLargeText)},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.name);
+        const ListWriteResult r = WriteListFile(c.list, path);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, c.error);
+        EXPECT_EQ(TempFolder::Read(path), before);
+    }
 }
 
 TEST(ComputeListFile, ComputesAllAndSavesBack) {
@@ -227,6 +297,9 @@ TEST(ComputeListFile, ComputesAllAndSavesBack) {
     const ListBatchResult missing = ComputeListFile(folder.File("none.sl"), EvalContext{}, false);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "Файл не существует:\n" + folder.File("none.sl"));
+    std::filesystem::create_directory(folder.File("dir.sl"));
+    const ListBatchResult dir = ComputeListFile(folder.File("dir.sl"), EvalContext{}, false);
+    EXPECT_EQ(dir.error, "Не удалось прочитать файл:\n" + folder.File("dir.sl") + "\nэто папка, а не файл");
 
     const std::string faulty = folder.Write("fault.sl",
         "[Program]\r\nName=ZUL\r\n[Strings]\r\nCountStrings=2\r\nstr-1=1//!//!//!\r\nstr-2=ln(0)//!//!//!\r\n");

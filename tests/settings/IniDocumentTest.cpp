@@ -1,5 +1,6 @@
 // The in-memory INI document: lookup rules, editing in place, values that survive a round trip.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include "settings/IniDocument.h"
 
@@ -175,6 +176,46 @@ TEST(IniDocument, BadInputParsesWithoutHarm) {
         again.Parse(doc.Serialize());
         EXPECT_EQ(again.Read("Program", "Name", ""), "ZUL");
     }
+}
+
+// Heap in use, to compare what a parsed document holds with the size of its file.
+std::size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;  // small blocks and mapped ones
+}
+
+TEST(IniDocument, MemoryOfTheOrderOfTheFile) {
+    const std::size_t size = IniDocument::kMaxFileSize - 64;
+    const struct {
+        const char* name;
+        std::string line;
+        std::size_t factor;  // heap in use at most factor times the file size
+    } cases[] = {
+        {"empty lines", "\n", 2},
+        {"blank and comment lines", " \r\n;\r\n", 2},
+        {"short keys", "k=v\n", 6},
+        {"sections", "[s]\n", 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string lines = c.line;
+        while (lines.size() * 2 < size) lines += lines;
+        const std::string bytes = "[Program]\nName=ZUL\n[S]\n" + lines + "[Last]\nk=end\n";
+        const std::size_t before = HeapInUse();
+        IniDocument doc;
+        doc.Parse(bytes);
+        EXPECT_EQ(doc.Read("Program", "Name", ""), "ZUL");
+        EXPECT_EQ(doc.Read("Last", "k", ""), "end");
+        EXPECT_LE(HeapInUse() - std::min(before, HeapInUse()), c.factor * bytes.size());
+    }
+}
+
+TEST(IniDocument, EmptyLinesReadBackInPlace) {
+    IniDocument doc;
+    doc.Parse("\r\n\n[A]\r\n\r\n; c1\r; c2\nk=1\r\n\r\n\r\n[B]\n \n");
+    doc.Write("A", "n", "2");  // after the last key, before the blank lines
+    doc.Write("B", "m", "3");  // a section of blank lines only: before them
+    EXPECT_EQ(doc.Serialize(), "\r\n\r\n[A]\r\n\r\n; c1\r\n; c2\r\nk=1\r\nn=2\r\n\r\n\r\n[B]\r\nm=3\r\n \r\n");
 }
 
 }  // namespace

@@ -78,6 +78,12 @@ TEST(IniEncoding, EncodingLosesNoCharacter) {
         // Windows-1251 bytes of these letters form valid UTF-8 ("Рѕ" is D0 BE in cp1251).
         "Рѕ",
         "РїСЂРёРІРµС‚",
+        // A text beginning with the byte order mark's character, once or twice, and
+        // Windows-1251 letters whose bytes are the UTF-8 byte order mark.
+        "\xEF\xBB\xBFName=1",
+        "\xEF\xBB\xBF\xEF\xBB\xBF[S]",
+        "п»ї[S]",
+        "п»їРѕ",
     };
     for (const char* text : cases) {
         SCOPED_TRACE(text);
