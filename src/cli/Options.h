@@ -10,9 +10,10 @@
 
 namespace zul::cli {
 
-// The longest input zulc takes: the evaluator's bound on the text it works on. A longer
-// line could never be computed, and is not held in memory to find that out.
-inline constexpr std::size_t kMaxInputLine = kMaxWorkingText;
+// The longest input line zulc takes, in bytes: the evaluator's input bound in characters at
+// the widest UTF-8 (four bytes a character). A longer line could never be computed, and is
+// not held in memory to find that out.
+inline constexpr std::size_t kMaxInputLine = 4 * kMaxInputText;
 
 struct Options {
     std::vector<std::string> inputs;                         // empty: read standard input
