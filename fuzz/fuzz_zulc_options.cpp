@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ParseOutcome outcome = ParseOptions(args, options, error);
     Require((outcome == ParseOutcome::Error) == !error.empty(), "an error has a message, and only an error");
     const bool needsNoFile = options.settingsFile.empty() && options.listFile.empty();
-    // User constants reach the evaluator, which has a target of its own.
-    const bool plain = options.userConstants.empty() && options.inputs.size() <= 8;
+    // A few inputs at most: each one is an evaluation, which has a target of its own.
+    const bool plain = options.inputs.size() <= 8;
     if (outcome == ParseOutcome::Run && needsNoFile && plain) {
         std::istringstream in;
         std::ostringstream out, err;

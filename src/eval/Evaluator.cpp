@@ -38,9 +38,10 @@ private:
     BusyIndicator* busy_;
 };
 
-StepResult Pass(std::string& s, const EvalContext& context) {
-    NormaliseAndSubstitute(s, context, kMaxWorkingText);
+StepResult Pass(std::string& s, int pass, const EvalContext& context) {
+    const bool replaced = NormaliseAndSubstitute(s, context, kMaxWorkingText);
     if (s.size() > kMaxWorkingText) return StepResult::Fail;
+    if (UserConstantsCycle(pass, replaced, context.userConstants)) return StepResult::Fail;
     UnwrapParentheses(s);
     PowerStep(s);
     FactorialStep(s);
@@ -73,7 +74,7 @@ bool EvaluateExpression(std::string_view text, Extended& value, const EvalContex
     for (int pass = 0; pass < kPassLimit; ++pass) {
         twoBefore.swap(before);
         before = s;
-        if (Pass(s, context) == StepResult::Fail) return false;
+        if (Pass(s, pass, context) == StepResult::Fail) return false;
         if (s.size() > kMaxWorkingText) return false;
         Extended result;
         if (ReadNumber(TrimView(s), result)) {

@@ -83,30 +83,37 @@ void SubstituteE(std::string& s) { SubstituteLetter(s, 'e', EText()); }
 
 void SubstituteG(std::string& s) { SubstituteLetter(s, 'g', "9.80665"); }
 
-void SubstituteUserConstants(std::string& s, const std::vector<UserConstant>& constants,
+bool SubstituteUserConstants(std::string& s, const std::vector<UserConstant>& constants,
                              std::size_t limit) {
+    bool replaced = false;
     for (const UserConstant& c : constants) {
         if (c.name.empty()) continue;
         std::size_t pos = s.find(c.name);
         while (pos != std::string::npos && s.size() <= limit) {
             if (IsStandalone(s, pos, c.name.size())) {
                 ReplaceRange(s, pos, c.name.size(), c.value);
+                replaced = true;
                 pos = s.find(c.name, pos + c.value.size());
             } else {
                 pos = s.find(c.name, pos + 1);
             }
         }
     }
+    return replaced;
 }
 
-void NormaliseAndSubstitute(std::string& s, const EvalContext& context, std::size_t limit) {
+bool UserConstantsCycle(int pass, bool replaced, const std::vector<UserConstant>& constants) {
+    return replaced && static_cast<std::size_t>(pass) > constants.size();
+}
+
+bool NormaliseAndSubstitute(std::string& s, const EvalContext& context, std::size_t limit) {
     RemoveBlanks(s);
     DecimalComma(s);
     FoldSigns(s);
     SubstitutePi(s);
     SubstituteE(s);
     SubstituteG(s);
-    SubstituteUserConstants(s, context.userConstants, limit);
+    return SubstituteUserConstants(s, context.userConstants, limit);
 }
 
 }  // namespace zul
