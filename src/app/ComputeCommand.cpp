@@ -38,16 +38,16 @@ ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputTe
             main.recent.Record("=" + outcome.inputText, main.topic.selectedNodeIndex);
     }
 
-    const std::string sep(kMemorySeparator);
+    // By cells, not as a joined memory line: an input with a "//!" comment must not split.
     bool memoryChanged = false;
     if (!main.history.Contains(entered)) {
         main.history.InsertNewest(entered);
-        memoryChanged = calculator.memory.AddOrUpdateLine(0, entered + sep + outcome.inputText + sep);
+        memoryChanged = calculator.memory.AddOrUpdateRow(0, {entered, outcome.inputText, ""});
         outcome.newHistoryItem = true;
     } else {
         for (int r = 1; r <= calculator.memory.RowCount(); ++r) {
             if (calculator.memory.Row(r).expression == entered) {
-                memoryChanged = calculator.memory.AddOrUpdateLine(r, sep + outcome.inputText + sep);
+                memoryChanged = calculator.memory.AddOrUpdateRow(r, {"", outcome.inputText, ""});
                 break;
             }
         }

@@ -74,8 +74,12 @@ void MemoryTable::Select(int r, int column) {
 }
 
 bool MemoryTable::AddOrUpdateLine(int r, std::string_view line) {
-    if (line.empty() || r < 0 || r > RowCount()) return false;
-    const MemoryRow parts = SplitMemoryLine(line);
+    if (line.empty()) return false;
+    return AddOrUpdateRow(r, SplitMemoryLine(line));
+}
+
+bool MemoryTable::AddOrUpdateRow(int r, const MemoryRow& parts) {
+    if (r < 0 || r > RowCount()) return false;
     if (r == 0) {
         if (!rows_.back().IsEmpty()) {
             rows_.emplace_back();

@@ -53,6 +53,8 @@ public:
     // leave their cells alone. An empty text or a row beyond the table does nothing.
     // Returns whether the table changed.
     bool AddOrUpdateLine(int r, std::string_view line);
+    // The same with the cells given apart, so that a cell holding "//!" stays whole.
+    bool AddOrUpdateRow(int r, const MemoryRow& parts);
     // The memory line of row r; a row the table lacks gives the two separators alone.
     std::string MemoryLineOfRow(int r) const;
     // The result cell as stored; empty when the table has no row r.

@@ -81,6 +81,15 @@ TEST(ComputeCommand, ExistingHistoryItemUpdatesTheFirstMatchingRow) {
     EXPECT_EQ(calc.memory.RowCount(), 2);
 }
 
+TEST(ComputeCommand, ACommentHoldingTheSeparatorStaysInItsCell) {
+    Calculator calc = Fresh();
+    ASSERT_TRUE(BBtnVichislClick(calc, "2+3 //! x").computed);
+    ASSERT_EQ(calc.memory.RowCount(), 1);
+    EXPECT_EQ(calc.memory.Row(1).expression, "2+3 //! x");
+    EXPECT_EQ(calc.memory.Row(1).result, "5");
+    EXPECT_EQ(calc.memory.Row(1).note, "");
+}
+
 TEST(ComputeCommand, CalculationsAreRecorded) {
     Calculator calc = Fresh();
     SelectCode(calc, 1);
