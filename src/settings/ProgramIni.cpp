@@ -15,6 +15,18 @@ std::string TrimValue(std::string_view s) {
 }
 }  // namespace
 
+namespace {
+constexpr std::string_view kReportSection = "Report";
+struct HeadingKey {
+    std::string_view key;
+    std::string ReportHeading::*field;
+};
+constexpr HeadingKey kHeadingKeys[] = {{"Object", &ReportHeading::object},
+                                       {"Section", &ReportHeading::section},
+                                       {"Author", &ReportHeading::author},
+                                       {"Date", &ReportHeading::date}};
+}  // namespace
+
 std::string ProgramIniPath(const std::string& startDirectory) {
     return (std::filesystem::path(startDirectory) / kProgramIniName).string();
 }
@@ -48,6 +60,8 @@ ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
                                        : AngleUnit::Radians;
     values.escExit = IniIntegerOr(doc.Read("General", "EscExit", "0"), 0) != 0;
     values.askExit = IniIntegerOr(doc.Read("General", "AskExit", "0"), 0) != 0;
+    for (const HeadingKey& k : kHeadingKeys)
+        values.reportHeading.*k.field = TrimValue(doc.Read(kReportSection, k.key, ""));
     return values;
 }
 
@@ -58,6 +72,9 @@ void StoreProgramIni(const ProgramIniValues& values, IniDocument& doc) {
     doc.Write("General", "Radian", AngleUnitText(values.angleUnit));
     doc.Write("General", "EscExit", values.escExit ? "1" : "0");
     doc.Write("General", "AskExit", values.askExit ? "1" : "0");
+    // A program INI of someone who never wrote a note stays as it was.
+    if (values.reportHeading.Empty() && !doc.HasSection(kReportSection)) return;
+    for (const HeadingKey& k : kHeadingKeys) doc.Write(kReportSection, k.key, TrimValue(values.reportHeading.*k.field));
 }
 
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values) {

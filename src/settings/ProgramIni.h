@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/ReportHeading.h"
 #include "eval/EvalContext.h"
 #include "settings/IniDocument.h"
 
@@ -17,6 +18,7 @@ struct ProgramIniValues {
     AngleUnit angleUnit = AngleUnit::Radians;
     bool escExit = false;
     bool askExit = false;
+    ReportHeading reportHeading;  // section "Report": the heading of the calculation note
     bool operator==(const ProgramIniValues&) const = default;
 };
 
@@ -24,7 +26,8 @@ std::string ProgramIniPath(const std::string& startDirectory);
 
 // The defaults when the file is missing or fails the header check.
 ProgramIniValues ReadProgramIni(const std::string& startDirectory);
-// Writes the keys in their order; sections are not erased, so other keys survive.
+// Writes the keys in their order; sections are not erased, so other keys survive. The
+// section "Report" is written when the heading has a field or the file has the section.
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values);
 // The same two on a document in memory.
 ProgramIniValues ReadProgramIniDocument(const IniDocument& document);
