@@ -33,6 +33,8 @@ ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputTe
     }
     main.calculationMarker = result.route != LineRoute::Plain;
 
+    RecordCompute(calculator, entered, outcome.inputText);
+
     if (main.calculationMarker) {
         outcome.recordedCalculation =
             main.recent.Record("=" + outcome.inputText, main.topic.selectedNodeIndex);

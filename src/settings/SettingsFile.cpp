@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/Calculator.h"
+#include "app/JournalSection.h"
 #include "app/Platform.h"
 #include "settings/IniCellText.h"
 #include "settings/IniFile.h"
@@ -159,6 +160,17 @@ void StoreSettings(const Calculator& c, IniDocument& doc) {
                   EncodeCell(TrimText(row.expression)) + separator + EncodeCell(TrimText(row.result)) +
                       separator + EncodeCell(TrimText(row.note)));
     }
+    // The journal is the file's too; an empty one leaves no section behind.
+    if (c.report.journal.Empty()) {
+        doc.EraseSection(kJournalSection);
+    } else {
+        WriteJournalSection(doc, c.report.journal);
+    }
+}
+
+std::string UnreadJournalText(int count) {
+    return "Записей журнала расчётной записки, которые не удалось прочитать из файла настроек: " +
+           IniIntegerText(count);
 }
 
 std::string TooManyUserConstantsText() {
@@ -215,6 +227,8 @@ SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, cons
     ReadGeneral(c, platform, doc);
     ReadConstants(c, doc);
     ReadStrings(c, doc, historyAnswer);
+    if (const int lost = ReadSessionJournal(c.report, doc, historyAnswer); lost > 0)
+        platform.ShowMessage(MessageKind::Warning, UnreadJournalText(lost), MessageButtons::Ok);
     if (c.main.activated) {
         out.focus = FocusTarget::InputLine;
     } else if (c.main.topic.selectedNodeIndex > 0) {

@@ -60,6 +60,9 @@ std::string FileNameOf(const std::string& path);
 // Why a configuration with too many user constants is not saved.
 std::string TooManyUserConstantsText();
 
+// Why a read left out entries of the stored journal.
+std::string UnreadJournalText(int count);
+
 // The header error of a read: "Этот файл не является файлом настроек для программы ЗУЛ:  name".
 std::string NotSettingsFileText(const std::string& path);
 
