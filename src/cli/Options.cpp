@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "app/Journal.h"
+
 namespace zul::cli {
 
 namespace {
@@ -48,7 +50,7 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, Options& options
             continue;
         }
         const bool takesValue = a == "--angle" || a == "--user" || a == "--code" || a == "--const" ||
-                                a == "--settings" || a == "--list";
+                                a == "--settings" || a == "--list" || a == "--report";
         if (!takesValue) {
             error = "unknown option " + a;
             return ParseOutcome::Error;
@@ -89,6 +91,8 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, Options& options
             options.constFields.emplace_back(key, value);
         } else if (a == "--settings") {
             options.settingsFile = v;
+        } else if (a == "--report") {
+            options.reportFile = v;
         } else {
             options.listFile = v;
         }
@@ -115,12 +119,19 @@ std::string UsageText() {
            "  --list FILE         compute every line of an expression list file\n"
            "  --write             with --list: save the results back into the file\n"
            "  --catalogue         print the topic tree: index, code, level, text, hint line\n"
+           "  --report FILE       also write the calculation note of the run (\"Расчётная\n"
+           "                      записка\") to FILE as HTML with the pictures inside: every\n"
+           "                      input computed (every computed line with --list), with its\n"
+           "                      arguments, units and literature; the heading comes from\n"
+           "                      the section Report of Zul.ini in the current folder; at\n"
+           "                      most the last " + std::to_string(Journal::kCapacity) + " entries\n"
            "  --help, --version\n"
            "\n"
            "Lines of standard input end with LF, CR LF or CR alone; a line longer than\n" +
            std::to_string(kMaxInputLine) + " bytes is refused without being read into memory.\n"
            "Output: one line per input; \"error: ...\" for an input that fails.\n"
-           "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error.\n";
+           "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error or a\n"
+           "--report file that cannot be written (checked before anything is computed).\n";
 }
 
 std::string VersionText() { return "zulc (ЗУЛ) 1.4.3"; }
