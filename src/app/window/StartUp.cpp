@@ -7,6 +7,7 @@
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/UMemory.h"
+#include "report/window/UZapiska.h"
 #include "reference/window/UAboutC.h"
 #include "reference/window/UEdIzm.h"
 #include "reference/window/UFunc.h"
@@ -68,6 +69,10 @@ std::unique_ptr<ZulWindows> CreateWindows(Calculator& calculator, Platform& plat
     w.memory = windows->memory.get();
     w.incFunc = incFunc;
     WireTemporaryWindows(w, calculator);
+    TFormVirStrings* lists = windows->lists.get();
+    w.makeZapiska = [&calculator, &platform, lists, help](QWidget* parent) -> QWidget* {
+        return new TFormZapiska(calculator, platform, {[lists] { return lists->list().Lines(); }, help}, parent);
+    };
     w.runInsertDialog = [incFunc](const std::string& title, const TMasDatStr& record) {
         return incFunc->RunDialog(title, record);
     };

@@ -18,6 +18,7 @@
 #include "app/window/Glyphs.h"
 #include "app/window/Panels.h"
 #include "app/Calculator.h"
+#include "app/JournalLiterature.h"
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
 #include "settings/FileCommands.h"
@@ -192,6 +193,7 @@ void TFormFace::setTexts() {
     NNastrOptions->setText(QStringLiteral("Настройки..."));
     NMemory->setText(QStringLiteral("Память..."));
     NVichStrings->setText(QStringLiteral("Список выражений..."));
+    NZapiska->setText(QStringLiteral("Расчётная записка..."));
     NFileExit->setText(QStringLiteral("Выход"));
     NHelp->setTitle(QStringLiteral("Помощь"));
     NVstFunc->setText(QStringLiteral("Вставить формулу..."));
@@ -213,6 +215,7 @@ void TFormFace::setTexts() {
     SetHint(NNastrOptions, SpButOpt->statusTip());
     SetHint(NMemory, SpButtonMem->statusTip());
     SetHint(NVichStrings, SpButSList->statusTip());
+    SetHint(NZapiska, QStringLiteral("Расчёты сеанса документом: исходные данные, результаты, литература"));
     SetHint(NFileExit, QStringLiteral("Закрыть программу"));
     SetHint(NVstFunc, SpButtonIncFunc->statusTip());
     SetHint(NVstLiter, SpButtonliterature->statusTip());
@@ -238,6 +241,9 @@ TFormFace::TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* 
       files_(std::make_unique<FileCommands>(calculator, platform)) {
     setObjectName(QStringLiteral("FormFace"));
     dataFolders_ = FindDataFolders(calc_.main.startDirectory, QCoreApplication::applicationFilePath().toStdString());
+    // The calculation note quotes the same literature and shows the same pictures.
+    calc_.report.literature = LoadLiteratureFile(dataFolders_.literature);
+    calc_.report.picturesFolder = dataFolders_.pictures;
     runModal_ = [](QWidget* window) {
         if (auto* dialog = qobject_cast<QDialog*>(window)) {
             dialog->exec();

@@ -61,6 +61,7 @@ public:
         std::function<QWidget*(QWidget* parent)> makeFunc;    // TFormFunc
         std::function<QWidget*(QWidget* parent)> makeEdIzm;   // TFormEdIzm
         std::function<QWidget*(QWidget* parent)> makeAbout;   // TFormAbout
+        std::function<QWidget*(QWidget* parent)> makeZapiska;  // TFormZapiska, the calculation note
         // Shows TFormIncFunc with a set-up record (the insert-formula command).
         RunDialogFunction runInsertDialog;
     };
@@ -83,6 +84,7 @@ public:
     void NFileCloseClick();
     void NNastrOptionsClick();
     void NVichStringsClick();
+    void NZapiskaClick();
     void SpButtonMemClick();
     void SpButtonVstFuncClick();
     void SpButtonliteratureClick();
@@ -200,6 +202,7 @@ public:
     QAction* NNastrOptions = nullptr;
     QAction* NMemory = nullptr;
     QAction* NVichStrings = nullptr;
+    QAction* NZapiska = nullptr;
     QAction* NFileExit = nullptr;
     QMenu* NHelp = nullptr;
     QAction* NVstFunc = nullptr;

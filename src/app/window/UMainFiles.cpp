@@ -64,6 +64,7 @@ void TFormFace::ShowTemporary(const std::function<QWidget*(QWidget*)>& make) {
 
 void TFormFace::NNastrOptionsClick() { ShowOwned(windows_.options); }
 void TFormFace::NVichStringsClick() { ShowOwned(windows_.lists); }
+void TFormFace::NZapiskaClick() { ShowTemporary(windows_.makeZapiska); }
 
 void TFormFace::SpButtonMemClick() {
     QWidget* memory = windows_.memory;
