@@ -132,7 +132,7 @@ std::string NotSettingsFileText(const std::string& path) {
     return "Этот файл не является файлом настроек для программы ЗУЛ:  " + FileNameOf(path);
 }
 
-void StoreSettings(const Calculator& c, IniDocument& doc) {
+std::size_t StoreSettings(const Calculator& c, IniDocument& doc) {
     for (std::string_view section : kOwnedSections) doc.EraseSection(section);
     WriteZulHeader(doc);
     doc.Write("General", "CurrentType", IniIntegerText(c.main.topic.selectedNodeIndex));
@@ -161,11 +161,17 @@ void StoreSettings(const Calculator& c, IniDocument& doc) {
                       separator + EncodeCell(TrimText(row.note)));
     }
     // The journal is the file's too; an empty one leaves no section behind.
-    if (c.report.journal.Empty()) {
+    const Journal& journal = c.report.journal;
+    if (journal.Empty()) {
         doc.EraseSection(kJournalSection);
-    } else {
-        WriteJournalSection(doc, c.report.journal);
+        return 0;
     }
+    return journal.Size() - WriteJournalSection(doc, journal);
+}
+
+std::string JournalCutText(std::size_t written, std::size_t entries) {
+    return "Журнал расчётной записки слишком велик для файла настроек; сохранены последние записи: " +
+           std::to_string(written) + " из " + std::to_string(entries) + ".";
 }
 
 std::string UnreadJournalText(int count) {
@@ -184,12 +190,13 @@ bool WriteSettingsFile(Calculator& c, Platform& platform) {
     IniDocument doc;
     const IniLoadResult loaded = doc.Load(path);
     IniSaveResult saved;
+    std::size_t journalLeftOut = 0;
     if (c.settings.grid.UserCount() > kMaxUserConstants) {
         saved = {false, TooManyUserConstantsText()};  // a file that would read back with fewer
     } else if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
         saved = {false, loaded.error};  // writing would lose what the file holds besides
     } else {
-        StoreSettings(c, doc);
+        journalLeftOut = StoreSettings(c, doc);
         saved = doc.Save(path);
     }
     if (!saved.ok) {
@@ -197,6 +204,11 @@ bool WriteSettingsFile(Calculator& c, Platform& platform) {
         return false;
     }
     c.main.settingsFile.modified = false;
+    if (journalLeftOut > 0) {
+        const std::size_t entries = c.report.journal.Size();
+        platform.ShowMessage(MessageKind::Warning, JournalCutText(entries - journalLeftOut, entries),
+                             MessageButtons::Ok);
+    }
     return true;
 }
 

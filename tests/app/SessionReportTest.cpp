@@ -113,6 +113,24 @@ TEST(SessionReport, EmptyJournalLeavesNoSectionAndUnreadableEntriesAreReported) 
     EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{UnreadJournalText(1)});
 }
 
+TEST(SessionReport, AJournalTooLargeForTheFileKeepsItsNewestEntriesAndSaysSo) {
+    TempFolder dir;
+    ScriptedPlatform platform;
+    Calculator c = Computed(dir.File("s.ini"));
+    for (int i = 0; i < 4; ++i) {
+        JournalEntry e = *c.report.journal.At(0);
+        e.note = std::string(1500000, 'a' + i);  // four of these exceed the journal's 4 MiB
+        c.report.journal.Add(std::move(e));
+    }
+    ASSERT_TRUE(WriteSettingsFile(c, platform));
+    EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{JournalCutText(2, 6)});
+    Calculator loaded;
+    loaded.main.settingsFile.currentFile = dir.File("s.ini");
+    ASSERT_TRUE(ReadSettingsFile(loaded, platform, kAnswerAppend).read);
+    ASSERT_EQ(loaded.report.journal.Size(), 2u);
+    EXPECT_EQ(loaded.report.journal.At(1)->note, c.report.journal.At(5)->note);
+}
+
 TEST(SessionReport, MemoryRowsAndListLinesBecomeExpressionEntries) {
     const Stamp stamp{"01.02.2025", "10:00:00"};
     EXPECT_FALSE(MakeMemoryEntry({"  ", "5", "note"}, stamp));
