@@ -33,6 +33,15 @@ bool PrepareReport(const Options& options, Calculator& calculator, std::ostream&
     report.journal.Clear();  // a settings file's journal is not the run's
     report.recording = !options.reportFile.empty();
     if (!report.recording) return true;
+    // The document must not take the place of a file the run reads.
+    for (const std::string* input : {&options.listFile, &options.settingsFile}) {
+        std::error_code ec;
+        if (!input->empty() && std::filesystem::equivalent(options.reportFile, *input, ec)) {
+            err << "zulc: --report " << options.reportFile << " would overwrite the file " << *input
+                << " that the run reads\n";
+            return false;
+        }
+    }
     std::string error;
     if (!CanWriteFileAt(options.reportFile, error)) {
         err << "zulc: cannot write " << options.reportFile << ": " << error << '\n';

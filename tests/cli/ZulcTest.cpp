@@ -264,6 +264,11 @@ TEST(Zulc, ReportWritesTheComputedInputsAsTheNote) {
         EXPECT_EQ(refused.err.rfind("zulc: cannot write " + bad + ": ", 0), 0u) << refused.err;
     }
     EXPECT_EQ(Zulc({"--report"}).status, 2);
+    // Never in the place of a file the run reads.
+    const ZulcRun overwrite = Zulc({"--list", list, "--report", list});
+    EXPECT_EQ(overwrite.status, 2);
+    EXPECT_EQ(overwrite.out, "");
+    EXPECT_NE(ReadAll(list).find("[1]*10"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
 
