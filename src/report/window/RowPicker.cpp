@@ -44,11 +44,16 @@ RowPicker::RowPicker(const QString& title, const QStringList& rows, QWidget* par
     buttons->addStretch(1);
     buttons->addWidget(BBtnAdd);
     buttons->addWidget(BBtnCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ListRows, 1);
-    layout->addLayout(buttons);
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(9, 9, 9, 9);
+    content->addWidget(ListRows, 1);
+    content->addLayout(buttons);
     QFrame* line = LimeLine(this, "PanLine1", 0, 0);
     line->setFixedHeight(6);
+    auto* layout = new QVBoxLayout(this);  // the lime line closes the window's whole width
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(content, 1);
     layout->addWidget(line);
 
     connect(ChBoxAll, &QCheckBox::toggled, this, [this](bool all) {
