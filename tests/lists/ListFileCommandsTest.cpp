@@ -7,7 +7,7 @@
 #include "app/ScriptedPlatform.h"
 #include "lists/ListFile.h"
 #include "lists/ListFileCommands.h"
-#include "lists/TempFolder.h"
+#include "TempFolder.h"
 #include "reference/Question.h"
 
 namespace zul {

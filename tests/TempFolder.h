@@ -1,34 +1,35 @@
 // A fresh folder under the system's temporary folder, removed with everything in it.
 #pragma once
 
-#include <atomic>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
-
-#include <unistd.h>
 
 namespace zul::testing {
 
 class TempFolder {
 public:
     TempFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("zul_lists_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "zul-test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempFolder() {
         std::error_code ec;
+        // A test may have taken the write permission away; the removal needs it back.
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
     std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary);
+        std::ofstream out(File(name), std::ios::binary);
         out << bytes;
         return File(name);
     }
@@ -38,7 +39,7 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
 }  // namespace zul::testing
