@@ -8,7 +8,7 @@
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
-#include "settings/SettingsFile.h"
+#include "app/SettingsFile.h"
 
 namespace zul {
 namespace {

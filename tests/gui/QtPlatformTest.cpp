@@ -25,7 +25,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "reference/window/Vopr.h"
 
 namespace zul::test {

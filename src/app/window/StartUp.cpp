@@ -2,7 +2,7 @@
 #include "app/window/StartUp.h"
 
 #include "app/Calculator.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "app/window/UMain.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"

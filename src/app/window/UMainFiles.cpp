@@ -8,13 +8,13 @@
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
+#include "platform/FaultGuard.h"
 #include "app/MainWindowRules.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "calc/Pictures.h"
 #include "insert/FormulaTemplates.h"
-#include "insert/window/ULiterature.h"
-#include "settings/FileCommands.h"
+#include "insert/ShowLiterature.h"
+#include "app/FileCommands.h"
 
 namespace zul {
 

@@ -4,11 +4,11 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/WindowHelp.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/StringGrid.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/WindowHelp.h"
+#include "app/MemoryCommands.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "reference/window/UAboutC.h"
 
