@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/Calculator.h"
+#include "platform/FilePaths.h"
 #include "platform/Platform.h"
 
 namespace zul {

@@ -2,10 +2,11 @@
 #include "app/SettingsFile.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/Calculator.h"
+#include "platform/FilePaths.h"
 #include "platform/Platform.h"
+#include "platform/Question.h"
 #include "settings/IniCellText.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
@@ -124,8 +125,6 @@ void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
 }
 
 }  // namespace
-
-std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 std::string NotSettingsFileText(const std::string& path) {
     return "Этот файл не является файлом настроек для программы ЗУЛ:  " + FileNameOf(path);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "calc/Selection.h"
-#include "platform/Question.h"
 #include "settings/IniDocument.h"
 
 namespace zul {
@@ -53,9 +52,6 @@ SettingsReadOutcome ReadSettingsDocument(Calculator& calculator, Platform& platf
 
 // The header check without a message, then CountStrings; 0 in every other case.
 int CountStoredStrings(const std::string& path);
-
-// The file name without its folder.
-std::string FileNameOf(const std::string& path);
 
 // Why a configuration with too many user constants is not saved.
 std::string TooManyUserConstantsText();

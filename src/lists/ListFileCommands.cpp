@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "platform/Platform.h"
 #include "lists/ListFile.h"
+#include "platform/FilePaths.h"
+#include "platform/Platform.h"
 #include "platform/Question.h"
-#include "app/SettingsFile.h"
 
 namespace zul {
 namespace {

@@ -13,7 +13,6 @@
 
 #include "widgets/FileDialogLook.h"
 #include "widgets/QtText.h"
-#include "reference/window/Vopr.h"
 
 namespace zul {
 
@@ -115,9 +114,8 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogRequest& r
 }
 
 QuestionOutcome QtPlatform::ShowQuestion(const QuestionPrompt& prompt) {
-    if (question_ != nullptr) return question_->Run(prompt);
-    TVopros dialog(DialogParent());
-    return dialog.Run(prompt);
+    if (question_) return question_(prompt);
+    return QuestionOutcome{};
 }
 
 bool QtPlatform::OpenWithDesktop(const std::string& path) {

@@ -1,8 +1,11 @@
 // The desktop under Qt: message boxes captioned "Калькулятор", the file dialogs, the
-// question dialog TVopros, opening files with the desktop and the busy cursor.
+// question dialog (the window is handed in), opening files with the desktop and the busy
+// cursor.
 #pragma once
 
 #include <QString>
+
+#include <functional>
 
 #include "platform/Platform.h"
 #include "eval/EvalContext.h"
@@ -10,8 +13,6 @@
 class QWidget;
 
 namespace zul {
-
-class TVopros;
 
 // "Настройки (*.ini)|*.ini|Все файлы (*.*)|*.*" -> "Настройки (*.ini);;Все файлы (*.*)":
 // each description and pattern pair becomes one Qt name filter.
@@ -21,8 +22,11 @@ class QtPlatform : public Platform {
 public:
     QtPlatform() = default;
 
-    // The question dialog created at start; without one a dialog is made for each question.
-    void SetQuestionWindow(TVopros* window) { question_ = window; }
+    // Shows the question dialog TVopros for a prompt and tells how it was closed.
+    using QuestionWindow = std::function<QuestionOutcome(const QuestionPrompt&)>;
+    // The question dialog created at start. Without one a question is answered as if the
+    // dialog were closed with "Выход": the command that asks is abandoned.
+    void SetQuestionWindow(QuestionWindow window) { question_ = std::move(window); }
 
     MessageResult ShowMessage(MessageKind kind, std::string_view text, MessageButtons buttons) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
@@ -33,7 +37,7 @@ public:
 
 private:
     std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);
-    TVopros* question_ = nullptr;
+    QuestionWindow question_;
     int busyDepth_ = 0;
 };
 

@@ -186,7 +186,7 @@ TEST(QtTranslations, FileDialogAndContextMenuSpeakRussian) {
 TEST(QtPlatformDialogs, QuestionGoesThroughTheQuestionWindow) {
     QtPlatform platform;
     TVopros question;
-    platform.SetQuestionWindow(&question);
+    platform.SetQuestionWindow([&question](const QuestionPrompt& prompt) { return question.Run(prompt); });
     QuestionDialog model;
     AnswerNextModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &question);

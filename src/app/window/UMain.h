@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "app/DataPaths.h"
-#include "insert/FormulaTemplates.h"
+#include "insert/SetupRecord.h"
 
 #include <functional>
 #include <memory>
