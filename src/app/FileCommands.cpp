@@ -4,17 +4,12 @@
 #include <filesystem>
 
 #include "app/Calculator.h"
+#include "eval/Text.h"
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
 
 namespace zul {
 namespace {
-
-std::string UpperAscii(std::string s) {
-    for (char& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return s;
-}
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
@@ -36,7 +31,7 @@ std::string ExtensionOf(const std::string& path) {
 }
 
 bool HasSettingsExtension(const std::string& path) {
-    return UpperAscii(ExtensionOf(path)) == UpperAscii(std::string(kSettingsExtension));
+    return EqualIgnoringAsciiCase(ExtensionOf(path), kSettingsExtension);
 }
 
 std::string WithDefaultExtension(const std::string& path) {
@@ -121,7 +116,7 @@ FileCommandOutcome FileCommands::NFileLoadClick() {
         return {};
     }
     const std::string name = FileNameOf(path);
-    if (UpperAscii(name) == UpperAscii(kProgramIniName)) {
+    if (EqualIgnoringAsciiCase(name, kProgramIniName)) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Файл:  " + name +
                             "\nзарезервирован программой Zul.exe, поэтому не может быть "

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "eval/Text.h"
 #include "lists/ListFile.h"
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
@@ -16,17 +17,11 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
-std::string LowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 // The extension after the last dot of the file name, compared without regard to case.
 bool HasListExtension(const std::string& path) {
     const std::string name = FileNameOf(path);
     const std::size_t dot = name.rfind('.');
-    return dot != std::string::npos && LowerAscii(name.substr(dot + 1)) == kListFileExtension;
+    return dot != std::string::npos && EqualIgnoringAsciiCase(name.substr(dot + 1), kListFileExtension);
 }
 
 // The file name as messages show it: a run of dots at the first dot counts as one. False
