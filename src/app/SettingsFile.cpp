@@ -11,6 +11,7 @@
 #include "settings/IniCellText.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
+#include "settings/SettingsKeys.h"
 
 namespace zul {
 namespace {
@@ -21,6 +22,11 @@ constexpr std::string_view kOwnedSections[] = {"Program", "General", "Const", "U
 
 std::string Key(std::string_view prefix, int k) { return std::string(prefix) + IniIntegerText(k); }
 
+// A count read from the file, never beyond what the key may hold.
+int ReadClampedKey(const IniDocument& doc, const SettingsKey& key) {
+    return std::clamp(ReadIntegerKey(doc, key), key.min, key.max);
+}
+
 // How many strings the file receives: the history's length, limited by the track bar and
 // by the memory rows there are (missing rows are not written as empty lines).
 int StoredStringCount(const Calculator& c) {
@@ -28,7 +34,7 @@ int StoredStringCount(const Calculator& c) {
 }
 
 void ReadTopic(Calculator& c, Platform& platform, const IniDocument& doc, SettingsReadOutcome& out) {
-    const int stored = IniIntegerOr(doc.Read("General", "CurrentType", "0"), 0);
+    const int stored = ReadIntegerKey(doc, keys::kCurrentType);
     const std::optional<TopicSelection> selection = SelectTopicNode(stored);
     if (!selection) {
         // The stored node does not exist: nothing selected, plain expressions; the rest
@@ -46,24 +52,23 @@ void ReadTopic(Calculator& c, Platform& platform, const IniDocument& doc, Settin
 }
 
 void ReadGeneral(Calculator& c, Platform& platform, const IniDocument& doc) {
-    const std::string radian = doc.Read("General", "Radian", "0");
-    if (radian == "0") c.settings.angleUnit = AngleUnit::Radians;
-    if (radian == "1") c.settings.angleUnit = AngleUnit::Degrees;
-    if (radian == "2") c.settings.angleUnit = AngleUnit::Grads;
+    // A text that names no angle unit leaves the unit as it was.
+    if (const std::optional<AngleUnit> unit = AngleUnitOf(ReadKey(doc, keys::kRadian))) c.settings.angleUnit = *unit;
 
-    const std::string maxCount = doc.Read("General", "MaxCountStrings", "10");
-    int position = 10;
+    const std::string maxCount = ReadKey(doc, keys::kMaxCountStrings);
+    int position = DefaultInteger(keys::kMaxCountStrings);
     if (!ReadIniInteger(maxCount, position)) {
         // Shown, then the default: a half-read configuration would be worse.
         platform.ShowError("'" + maxCount + "' is not a valid integer value");
-        position = 10;
+        position = DefaultInteger(keys::kMaxCountStrings);
     }
-    c.settings.SetTrackBarPosition(position);
+    c.settings.SetTrackBarPosition(position);  // clamped to the key's range
 
-    const int insertType = IniIntegerOr(doc.Read("General", "MemoryInsertType", "1"), 1);
-    c.memory.SetInsertMode(insertType >= 1 && insertType <= 3 ? static_cast<MemoryInsertMode>(insertType - 1)
-                                                              : MemoryInsertMode::AtStart);
-    c.memory.SetColumnWidthsText(doc.Read("General", "ColWidths", ""));
+    const SettingsKey& insert = keys::kMemoryInsertType;
+    int insertType = ReadIntegerKey(doc, insert);
+    if (insertType < insert.min || insertType > insert.max) insertType = DefaultInteger(insert);
+    c.memory.SetInsertMode(static_cast<MemoryInsertMode>(insertType - 1));
+    c.memory.SetColumnWidthsText(ReadKey(doc, keys::kColWidths));
 }
 
 void ReadConstants(Calculator& c, const IniDocument& doc) {
@@ -72,9 +77,8 @@ void ReadConstants(Calculator& c, const IniDocument& doc) {
     }
     ApplyConstantFields(c.settings.fields, c.settings.constants);
 
-    const int count =
-        std::clamp(IniIntegerOr(doc.Read("UserConstants", "CountConstants", "0"), 0), 0, kMaxUserConstants);
-    const int current = IniIntegerOr(doc.Read("UserConstants", "CurrentConstant", "1"), 1);
+    const int count = ReadClampedKey(doc, keys::kCountConstants);
+    const int current = ReadIntegerKey(doc, keys::kCurrentConstant);
     std::vector<UserConstant> constants;
     constants.reserve(static_cast<std::size_t>(count));
     for (int k = 1; k <= count; ++k) {
@@ -93,12 +97,11 @@ void ReadConstants(Calculator& c, const IniDocument& doc) {
     }
     c.settings.grid.SetUserConstants(constants);
     // Clamped to the grid's user rows and blank row.
-    c.settings.grid.SetCurrentRow(std::clamp(current, 0, kMaxUserConstants) + 3);
+    c.settings.grid.SetCurrentRow(std::clamp(current, keys::kCurrentConstant.min, keys::kCurrentConstant.max) + 3);
 }
 
 void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
-    const int count =
-        std::clamp(IniIntegerOr(doc.Read("UserStrings", "CountStrings", "0"), 0), 0, kMaxStoredStrings);
+    const int count = ReadClampedKey(doc, keys::kCountStrings);
     if (historyAnswer == kAnswerReplace) {
         c.main.history.Clear();
         c.memory.Clear();
@@ -129,24 +132,24 @@ std::string NotSettingsFileText(const std::string& path) {
 void StoreSettings(const Calculator& c, IniDocument& doc) {
     for (std::string_view section : kOwnedSections) doc.EraseSection(section);
     WriteZulHeader(doc);
-    doc.Write("General", "CurrentType", IniIntegerText(c.main.topic.selectedNodeIndex));
-    doc.Write("General", "Radian", AngleUnitText(c.settings.angleUnit));
-    doc.Write("General", "MaxCountStrings", IniIntegerText(c.settings.TrackBarPosition()));
-    doc.Write("General", "MemoryInsertType", IniIntegerText(static_cast<int>(c.memory.InsertMode()) + 1));
-    doc.Write("General", "ColWidths", c.memory.ColumnWidthsText());
+    WriteKey(doc, keys::kCurrentType, IniIntegerText(c.main.topic.selectedNodeIndex));
+    WriteKey(doc, keys::kRadian, AngleUnitText(c.settings.angleUnit));
+    WriteKey(doc, keys::kMaxCountStrings, IniIntegerText(c.settings.TrackBarPosition()));
+    WriteKey(doc, keys::kMemoryInsertType, IniIntegerText(static_cast<int>(c.memory.InsertMode()) + 1));
+    WriteKey(doc, keys::kColWidths, c.memory.ColumnWidthsText());
     for (const ConstantFieldInfo& info : ConstantFieldTable()) {
         doc.Write("Const", info.iniKey, c.settings.fields[info.field]);
     }
     const UserConstantsGrid& grid = c.settings.grid;
-    doc.Write("UserConstants", "CountConstants", IniIntegerText(grid.UserCount()));
-    doc.Write("UserConstants", "CurrentConstant", IniIntegerText(grid.CurrentRow() - 3));
+    WriteKey(doc, keys::kCountConstants, IniIntegerText(grid.UserCount()));
+    WriteKey(doc, keys::kCurrentConstant, IniIntegerText(grid.CurrentRow() - 3));
     const std::vector<UserConstant> constants = grid.UserConstants();
     for (std::size_t i = 0; i < constants.size(); ++i) {
         doc.Write("UserConstants", Key("con-", static_cast<int>(i) + 1),
                   EncodeConstantName(constants[i].name) + "/" + constants[i].value);
     }
     const int count = StoredStringCount(c);
-    doc.Write("UserStrings", "CountStrings", IniIntegerText(count));
+    WriteKey(doc, keys::kCountStrings, IniIntegerText(count));
     const std::string separator(kCellSeparator);
     for (int k = 1; k <= count; ++k) {
         const MemoryRow& row = c.memory.Row(k);
@@ -221,7 +224,7 @@ SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, cons
 int CountStoredStrings(const std::string& path) {
     IniDocument doc;
     if (!doc.Load(path).ok() || !PassesZulHeader(doc)) return 0;
-    return IniIntegerOr(doc.Read("UserStrings", "CountStrings", "0"), 0);
+    return ReadIntegerKey(doc, keys::kCountStrings);
 }
 
 }  // namespace zul

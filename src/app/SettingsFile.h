@@ -8,16 +8,12 @@
 
 #include "calc/Selection.h"
 #include "settings/IniDocument.h"
+#include "settings/SettingsKeys.h"  // kMaxUserConstants, kMaxStoredStrings
 
 namespace zul {
 
 struct Calculator;
 class Platform;
-
-// Counts read from a file are never trusted beyond these; a configuration with more user
-// constants is not saved (the memory lines stored are at most 255).
-inline constexpr int kMaxStoredStrings = 100000;
-inline constexpr int kMaxUserConstants = 10000;
 
 enum class FocusTarget { None, InputLine, Tree };
 

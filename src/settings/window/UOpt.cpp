@@ -16,6 +16,7 @@
 #include "widgets/Panels.h"
 #include "app/FileCommands.h"
 #include "app/SettingsModelCommands.h"
+#include "settings/SettingsModel.h"
 #include "settings/UserConstants.h"
 #include "widgets/FrozenGrid.h"
 
@@ -129,7 +130,7 @@ void TFormOptions::createWidgets() {
     PanelNVir->setContentsMargins(6, 0, 6, 0);
     TrBarNVir = Named(new QSlider(Qt::Horizontal, this), "TrBarNVir");
     TrBarNVir->setGeometry(330, 262, 266, 30);
-    TrBarNVir->setRange(10, 255);
+    TrBarNVir->setRange(SettingsModel::kTrackBarMin, SettingsModel::kTrackBarMax);
     TrBarNVir->setSingleStep(5);
     TrBarNVir->setPageStep(5);
     TrBarNVir->setTickInterval(10);
