@@ -6,7 +6,7 @@
 
 namespace zul {
 
-ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputText, BusyIndicator* busy) {
+ComputeOutcome Compute(Calculator& calculator, std::string_view inputText, BusyIndicator* busy) {
     MainState& main = calculator.main;
     ComputeOutcome outcome;
     const std::string entered(inputText);

@@ -17,7 +17,7 @@ const std::string kChooseAnother = "Выберите другое имя.";
 
 }  // namespace
 
-FileCommandOutcome FileCommands::NFileSaveClick() {
+FileCommandOutcome FileCommands::SaveSettingsFile() {
     const SettingsFileState& file = c_.main.settingsFile;
     if (!file.modified && file.InUse()) {
         platform_.ShowInformation("Текущая конфигурация Калькулятора уже сохранена в файле:\n" +
@@ -28,10 +28,10 @@ FileCommandOutcome FileCommands::NFileSaveClick() {
         WriteSettingsFile(c_, platform_);
         return {};
     }
-    return NFileSaveAsClick();
+    return SaveSettingsFileAs();
 }
 
-FileCommandOutcome FileCommands::NFileSaveAsClick() {
+FileCommandOutcome FileCommands::SaveSettingsFileAs() {
     const std::optional<ChosenFile> chosen =
         ChooseFile(platform_, SettingsDialog("Сохранить настройки Калькулятора"), FileDialogKind::Save);
     if (!chosen) return {};
@@ -76,7 +76,7 @@ SettingsReadOutcome FileCommands::ReadAndRemember(const std::string& path, int h
     return read;
 }
 
-FileCommandOutcome FileCommands::NFileLoadClick() {
+FileCommandOutcome FileCommands::OpenSettingsFile() {
     const std::optional<ChosenFile> chosen =
         ChooseFile(platform_, SettingsDialog("Открыть настройки Калькулятора"), FileDialogKind::Open);
     if (!chosen) return {};
@@ -110,7 +110,7 @@ FileCommandOutcome FileCommands::NFileLoadClick() {
     return outcome;
 }
 
-FileCommandOutcome FileCommands::NFileCloseClick() {
+FileCommandOutcome FileCommands::CloseSettingsFile() {
     if (!c_.main.settingsFile.InUse()) return {};
     const int answer = c_.question.Ask(platform_, QuestionKind::CloseSettings);
     if (answer == kAnswerAbort) return {};
@@ -131,7 +131,7 @@ FileCommandOutcome FileCommands::NFileCloseClick() {
     return {true, std::nullopt};
 }
 
-FileCommandOutcome FileCommands::CBoxIniFileChange(int index) {
+FileCommandOutcome FileCommands::SwitchToRecentFile(int index) {
     RecentSettingsFiles& recent = c_.settings.recentFiles;
     const int before = recent.Selected();
     if (index < 0 || index >= static_cast<int>(recent.Entries().size())) return {};
@@ -165,15 +165,15 @@ FileCommandOutcome FileCommands::CBoxIniFileChange(int index) {
     return outcome;
 }
 
-FileCommandOutcome FileCommands::BBtnIniFileClick() {
+FileCommandOutcome FileCommands::ConfirmAndOpenSettingsFile() {
     if (!platform_.ConfirmYesNo(
             "Перед загрузкой новых настроек текущие будут потеряны. Загрузить новые?...")) {
         return {};
     }
-    return NFileLoadClick();
+    return OpenSettingsFile();
 }
 
-FileCommandOutcome FileCommands::FormActivate() {
+FileCommandOutcome FileCommands::AutoLoadAtFirstActivation() {
     if (c_.main.activationGuard) return {};
     c_.main.activationGuard = true;
     FileCommandOutcome outcome;
@@ -186,7 +186,7 @@ FileCommandOutcome FileCommands::FormActivate() {
     return outcome;
 }
 
-bool FileCommands::FormCloseQuery() {
+bool FileCommands::MayExit() {
     if (c_.settings.askExit) {
         const MessageResult r =
             platform_.ShowMessage(MessageKind::Confirmation, "Закрыть программу ЗУЛ?", MessageButtons::YesNo);

@@ -27,18 +27,20 @@ class FileCommands {
 public:
     FileCommands(Calculator& calculator, Platform& platform) : c_(calculator), platform_(platform) {}
 
-    FileCommandOutcome NFileSaveClick();    // "Сохранить..." F2
-    FileCommandOutcome NFileSaveAsClick();  // "Сохранить как..." Alt+F2
-    FileCommandOutcome NFileLoadClick();    // "Открыть..." F3
-    FileCommandOutcome NFileCloseClick();   // "Закрыть" Alt+F3
-    // The user picked entry `index` of CBoxIniFile in the settings window.
-    FileCommandOutcome CBoxIniFileChange(int index);
-    // "Файл" of the settings window: asks, then opens.
-    FileCommandOutcome BBtnIniFileClick();
-    // First activation of the main window: the auto-load. Later activations do nothing.
-    FileCommandOutcome FormActivate();
-    // Every way of closing the main window. False: the program stays open.
-    bool FormCloseQuery();
+    FileCommandOutcome SaveSettingsFile();    // NFileSaveClick "Сохранить..." F2
+    FileCommandOutcome SaveSettingsFileAs();  // NFileSaveAsClick "Сохранить как..." Alt+F2
+    FileCommandOutcome OpenSettingsFile();    // NFileLoadClick "Открыть..." F3
+    FileCommandOutcome CloseSettingsFile();   // NFileCloseClick "Закрыть" Alt+F3
+    // CBoxIniFileChange: the user picked entry `index` of CBoxIniFile in the settings window.
+    FileCommandOutcome SwitchToRecentFile(int index);
+    // BBtnIniFileClick, "Файл" of the settings window: asks, then opens.
+    FileCommandOutcome ConfirmAndOpenSettingsFile();
+    // FormActivate of the main window: the auto-load at the first activation; later ones do
+    // nothing.
+    FileCommandOutcome AutoLoadAtFirstActivation();
+    // FormCloseQuery of the main window, every way of closing it. False: the program stays
+    // open.
+    bool MayExit();
 
 private:
     bool AskHistoryQuestion(const std::string& path, int& answer);

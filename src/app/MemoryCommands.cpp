@@ -24,33 +24,33 @@ std::string InsertIntoInputLine(MemoryInsertMode mode, std::string_view line, st
     return std::string(line) + "+" + std::string(value);
 }
 
-void MemoryCommands::BBtnIncClick() {
+void MemoryCommands::AddRow() {
     table_.AddRowAtSelection();
     settingsFile_.MarkModifiedIfInUse();
 }
 
-void MemoryCommands::BBtnDecClick() {
+void MemoryCommands::DeleteRow() {
     if (!table_.DeleteEnabled()) return;
     const std::string question = "Удалить строку №" + IniIntegerText(table_.SelectedRow()) + "?";
     if (!platform_.ConfirmYesNo(question)) return;
     if (table_.DeleteSelectedRow()) settingsFile_.MarkModifiedIfInUse();
 }
 
-void MemoryCommands::SpButUpClick() {
+void MemoryCommands::MoveRowUp() {
     if (table_.MoveSelectedUp()) settingsFile_.MarkModifiedIfInUse();
 }
 
-void MemoryCommands::SpButDownClick() {
+void MemoryCommands::MoveRowDown() {
     if (table_.MoveSelectedDown()) settingsFile_.MarkModifiedIfInUse();
 }
 
-void MemoryCommands::SpButClearClick() {
+void MemoryCommands::ClearMemory() {
     if (!platform_.ConfirmYesNo("Очистить память Калькулятора?")) return;
     table_.Clear();
     settingsFile_.MarkModifiedIfInUse();
 }
 
-std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inputLine,
+std::optional<std::string> MemoryCommands::PutIntoInputLine(std::string_view inputLine,
                                                             const std::function<void(const std::string&)>& write) {
     const int column = table_.SelectedColumn();
     const int row = table_.SelectedRow();
@@ -68,23 +68,23 @@ std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inp
     return text;
 }
 
-MemoryCellSelection MemoryCommands::StrGridChislSelectCell(int column, int row) {
+MemoryCellSelection MemoryCommands::SelectCell(int column, int row) {
     table_.Select(row, column);
     return DescribeMemoryCell(column, row);
 }
 
-void MemoryCommands::StrGridChislSetEditText(int column, int row, std::string_view text) {
+void MemoryCommands::EditCell(int column, int row, std::string_view text) {
     table_.SetCell(row, column, text);
     settingsFile_.MarkModifiedIfInUse();
 }
 
-void MemoryCommands::ComBoxKakVstChange(int itemIndex) {
+void MemoryCommands::SetInsertMode(int itemIndex) {
     const auto mode = static_cast<MemoryInsertMode>(std::clamp(itemIndex, 0, 2));
     // The settings file stores the insert mode, so a new one is an unsaved change.
     if (mode != table_.InsertMode()) settingsFile_.MarkModifiedIfInUse();
     table_.SetInsertMode(mode);
 }
 
-void MemoryCommands::BBtnExitMemClick() { history_.Replace(table_.Expressions()); }
+void MemoryCommands::RebuildHistory() { history_.Replace(table_.Expressions()); }
 
 }  // namespace zul

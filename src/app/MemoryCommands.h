@@ -15,7 +15,7 @@ class InputHistory;
 class Platform;
 struct SettingsFileState;
 
-// What selecting a cell shows (StrGridChislSelectCell).
+// What selecting a cell shows (SelectCell, run by StrGridChislSelectCell).
 struct MemoryCellSelection {
     std::string caption;  // PanWhat: "Выражение №3", "Результат №3", "Строка №3"
     bool insertEnabled = false;  // BBtnAddCalc
@@ -31,21 +31,22 @@ public:
                    Platform& platform)
         : table_(table), settingsFile_(settingsFile), history_(history), platform_(platform) {}
 
-    void BBtnIncClick();
-    void BBtnDecClick();  // asks "Удалить строку №n?"
-    void SpButUpClick();
-    void SpButDownClick();
-    void SpButClearClick();  // asks "Очистить память Калькулятора?"
-    // Puts the selected expression or result into the input line: the new input text, or
-    // nothing when there is nothing to insert. `write` receives the new text before the
-    // information box appears, so that the box tells of a line the user already sees.
-    std::optional<std::string> BBtnAddCalcClick(std::string_view inputLine,
+    void AddRow();       // BBtnIncClick
+    void DeleteRow();    // BBtnDecClick; asks "Удалить строку №n?"
+    void MoveRowUp();    // SpButUpClick
+    void MoveRowDown();  // SpButDownClick
+    void ClearMemory();  // SpButClearClick; asks "Очистить память Калькулятора?"
+    // BBtnAddCalcClick: puts the selected expression or result into the input line: the new
+    // input text, or nothing when there is nothing to insert. `write` receives the new text
+    // before the information box appears, so that the box tells of a line the user already sees.
+    std::optional<std::string> PutIntoInputLine(std::string_view inputLine,
                                                 const std::function<void(const std::string&)>& write = {});
-    MemoryCellSelection StrGridChislSelectCell(int column, int row);
-    void StrGridChislSetEditText(int column, int row, std::string_view text);
-    void ComBoxKakVstChange(int itemIndex);
-    // Closing the window rebuilds the input history from the memory's expressions.
-    void BBtnExitMemClick();
+    MemoryCellSelection SelectCell(int column, int row);         // StrGridChislSelectCell
+    void EditCell(int column, int row, std::string_view text);  // StrGridChislSetEditText
+    void SetInsertMode(int itemIndex);                          // ComBoxKakVstChange
+    // Closing the window (BBtnExitMemClick and the close box) rebuilds the input history
+    // from the memory's expressions.
+    void RebuildHistory();
 
 private:
     MemoryTable& table_;

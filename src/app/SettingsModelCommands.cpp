@@ -13,16 +13,16 @@ void SettingsCommands::FieldChange(ConstantField field, std::string_view text) {
     c_.main.settingsFile.modified = true;
 }
 
-void SettingsCommands::EditFAutoLoadChange(std::string_view text) {
+void SettingsCommands::SetAutoLoadPath(std::string_view text) {
     c_.settings.autoLoadPath = std::string(text);
     c_.main.settingsFile.modified = true;
 }
 
-void SettingsCommands::StrGridConstSetEditText(int column, int row, std::string_view text) {
+void SettingsCommands::EditConstantCell(int column, int row, std::string_view text) {
     if (c_.settings.grid.SetEditText(column, row, text)) c_.main.settingsFile.modified = true;
 }
 
-void SettingsCommands::TrBarNVirChange(int position) {
+void SettingsCommands::SetRememberedCount(int position) {
     c_.settings.SetTrackBarPosition(position);
     c_.main.settingsFile.modified = true;
 }
@@ -38,7 +38,7 @@ void SettingsCommands::SetAngleUnit(AngleUnit unit) {
 void SettingsCommands::SetEscExit(bool on) { c_.settings.escExit = on; }
 void SettingsCommands::SetAskExit(bool on) { c_.settings.askExit = on; }
 
-void SettingsCommands::BBtnAutoLoadClick() {
+void SettingsCommands::ChooseAutoLoadFile() {
     const std::optional<ChosenFile> chosen = ChooseFile(
         platform_,
         {"Файл с настройками калькулятора", std::string(kSettingsFilter), std::string(kSettingsExtension), {}},
@@ -54,13 +54,13 @@ void SettingsCommands::BBtnAutoLoadClick() {
     }
 }
 
-void SettingsCommands::ChBoxAutoLoadClick(bool checked) {
+void SettingsCommands::SetAutoLoad(bool checked) {
     c_.settings.autoLoad = checked;
     c_.main.settingsFile.modified = true;
-    if (checked && c_.settings.autoLoadPath.empty()) BBtnAutoLoadClick();
+    if (checked && c_.settings.autoLoadPath.empty()) ChooseAutoLoadFile();
 }
 
-OptionsCloseOutcome SettingsCommands::BBtnExitOptClick() {
+OptionsCloseOutcome SettingsCommands::ApplyAndClose() {
     SettingsModel& s = c_.settings;
     if (s.autoLoadPath.empty()) s.autoLoad = false;
     OptionsCloseOutcome out;
@@ -78,7 +78,7 @@ OptionsCloseOutcome SettingsCommands::BBtnExitOptClick() {
     return out;
 }
 
-OptionsCloseOutcome SettingsCommands::FormCloseQuery() {
+OptionsCloseOutcome SettingsCommands::ValidateForClose() {
     OptionsCloseOutcome out;
     if (c_.settings.ValidateOptions(out.badField)) {
         out.close = true;

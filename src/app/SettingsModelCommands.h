@@ -27,9 +27,9 @@ public:
 
     // Each change of a field text (the six constant fields).
     void FieldChange(ConstantField field, std::string_view text);
-    void EditFAutoLoadChange(std::string_view text);
-    void StrGridConstSetEditText(int column, int row, std::string_view text);
-    void TrBarNVirChange(int position);
+    void SetAutoLoadPath(std::string_view text);                         // EditFAutoLoadChange
+    void EditConstantCell(int column, int row, std::string_view text);  // StrGridConstSetEditText
+    void SetRememberedCount(int position);                               // TrBarNVirChange
     // Clicks on the grid, the group box GrBoxUgls and the panel PanExit themselves.
     void MarkModifiedByClick();
     // A new angle unit marks the configuration as modified (the settings file stores it);
@@ -38,13 +38,14 @@ public:
     void SetEscExit(bool on);
     void SetAskExit(bool on);
 
-    void BBtnAutoLoadClick();
-    void ChBoxAutoLoadClick(bool checked);
+    void ChooseAutoLoadFile();       // BBtnAutoLoadClick
+    void SetAutoLoad(bool checked);  // ChBoxAutoLoadClick
 
-    // "Закрыть" and Esc: validates, converts the fields into the constants, or asks to repair.
-    OptionsCloseOutcome BBtnExitOptClick();
-    // Any attempt to close: validates only.
-    OptionsCloseOutcome FormCloseQuery();
+    // BBtnExitOptClick, "Закрыть" and Esc: validates, converts the fields into the constants,
+    // or asks to repair.
+    OptionsCloseOutcome ApplyAndClose();
+    // FormCloseQuery, any attempt to close: validates only.
+    OptionsCloseOutcome ValidateForClose();
 
 private:
     Calculator& c_;

@@ -33,7 +33,7 @@ LineOutcome ComputeLine(Calculator& calculator, const std::string& line) {
     if (TrimView(line).empty()) return r;  // a blank input changes nothing
     if (line.size() > kMaxInputLine) return {false, TooLongText()};
     try {
-        const ComputeOutcome outcome = BBtnVichislClick(calculator, line);
+        const ComputeOutcome outcome = Compute(calculator, line);
         if (!outcome.computed) {
             r.ok = false;
             const bool bracketed = line.find('[') != std::string::npos;

@@ -48,10 +48,11 @@ bool TemplateUsesSettings(std::string_view pattern);
 // Fills the record and the title for a code; false (record left empty) without a row.
 bool MakeSetupRecord(int code, const SettingsTexts& settings, std::string& title, TMasDatStr& record);
 
-// SpButtonVstFuncClick: the text that replaces the input line, or nothing (no row for the
-// code, or the dialog was left without inserting). The calculation code is not changed.
-std::optional<std::string> SpButtonVstFuncClick(int code, const SettingsTexts& settings,
-                                                const RunDialogFunction& runDialog);
+// RunInsertFormula (SpButtonVstFuncClick): the text that replaces the input line, or nothing
+// (no row for the code, or the dialog was left without inserting). The calculation code is
+// not changed.
+std::optional<std::string> RunInsertFormula(int code, const SettingsTexts& settings,
+                                            const RunDialogFunction& runDialog);
 
 // The popup item's error when no calculation is selected (PMIncRasClick).
 inline constexpr std::string_view kChooseCalculationText = "Выберите тип расчета (формулу)...";

@@ -19,8 +19,8 @@ std::string LiteratureDisplayText(const std::string& text) {
     return shown;
 }
 
-void SpButtonliteratureClick(Platform& platform, const std::string& startDirectory, int code) {
-    const LiteratureMessage message = SpButtonliteratureClick(startDirectory, code);
+void ShowLiterature(Platform& platform, const std::string& startDirectory, int code) {
+    const LiteratureMessage message = FindLiterature(startDirectory, code);
     switch (message.kind) {
         case LiteratureMessage::Kind::None:
             break;

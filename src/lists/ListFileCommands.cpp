@@ -25,7 +25,7 @@ bool ListFileCommands::WriteReported() {
     return false;
 }
 
-void ListFileCommands::VirSaveClick() {
+void ListFileCommands::SaveListFile() {
     saveFailed_ = false;
     // Without a file nothing is saved anywhere yet, whatever the indicator says.
     if (list_.Saved() && list_.FileOpen()) {
@@ -35,13 +35,13 @@ void ListFileCommands::VirSaveClick() {
     if (list_.FileOpen()) {
         if (!WriteReported()) return;
     } else {
-        VirSaveAsClick();
+        SaveListFileAs();
         if (saveFailed_) return;
     }
     list_.SetIndicator(SavedIndicator::Saved);
 }
 
-void ListFileCommands::VirSaveAsClick() {
+void ListFileCommands::SaveListFileAs() {
     saveFailed_ = false;
     const std::optional<ChosenFile> chosen =
         ChooseFile(platform_, ListDialog("Сохранение списка вычислений"), FileDialogKind::Save);
@@ -66,7 +66,7 @@ void ListFileCommands::VirSaveAsClick() {
     list_.SetIndicator(SavedIndicator::Saved);
 }
 
-void ListFileCommands::VirCloseClick() {
+void ListFileCommands::CloseListFile() {
     if (!list_.FileOpen() && list_.Saved()) return;
     if (!list_.Saved()) {
         const MessageResult answer = platform_.ShowMessage(
@@ -74,14 +74,14 @@ void ListFileCommands::VirCloseClick() {
             MessageButtons::YesNoAbort);
         if (answer != MessageResult::Yes && answer != MessageResult::No) return;
         if (answer == MessageResult::Yes) {
-            VirSaveClick();
+            SaveListFile();
             if (saveFailed_) return;
         }
     }
     list_.Reset();
 }
 
-void ListFileCommands::VirEraseClick() {
+void ListFileCommands::DeleteListFile() {
     if (!list_.FileOpen()) return;
     const std::string path = list_.Path();
     if (platform_.ShowMessage(MessageKind::Confirmation, "Вы уверены, что нужно УДАЛИТЬ текущий файл? - \n" + path,
@@ -99,7 +99,7 @@ void ListFileCommands::VirEraseClick() {
     platform_.ShowInformation("Файл удален.");
 }
 
-void ListFileCommands::VirOpenClick() {
+void ListFileCommands::OpenListFile() {
     appendedLoad_ = false;
     int answer = kAnswerReplace;
     if (list_.FileOpen()) {
@@ -137,13 +137,13 @@ void ListFileCommands::VirOpenClick() {
     list_.SetIndicator(appendedLoad_ ? SavedIndicator::Changed : SavedIndicator::Saved);
 }
 
-bool ListFileCommands::FormCloseQuery() {
+bool ListFileCommands::MayCloseWindow() {
     if (list_.Saved()) return true;
     const MessageResult answer = platform_.ShowMessage(
         MessageKind::Confirmation, "Список строк был изменен. Сохранить изменения?...", MessageButtons::YesNoAbort);
     if (answer == MessageResult::No) return true;
     if (answer != MessageResult::Yes) return false;
-    VirSaveClick();
+    SaveListFile();
     return !saveFailed_;
 }
 

@@ -57,7 +57,7 @@ TEST(FileCommands, SaveAsChecksTheName) {
         Fixture f;
         f.calc.main.settingsFile.currentFile = f.File("old.ini");  // failure paths empty it
         f.platform.QueueFile(f.File(c.chosen));
-        f.commands.NFileSaveAsClick();
+        f.commands.SaveSettingsFileAs();
         EXPECT_EQ(f.platform.MessageTexts(), c.messages);
         ASSERT_EQ(f.platform.fileDialogs().size(), 1u);
         const auto& request = f.platform.fileDialogs()[0].request;
@@ -102,7 +102,7 @@ TEST(FileCommands, Save) {
         WriteBytes(path, kHeader);
         if (c.fileInUse) f.calc.main.settingsFile.currentFile = path;
         f.calc.main.settingsFile.modified = c.modified;
-        f.commands.NFileSaveClick();  // a save-as dialog is cancelled
+        f.commands.SaveSettingsFile();  // a save-as dialog is cancelled
         EXPECT_EQ(ReadBytes(path) != kHeader, c.writes);
         EXPECT_EQ(f.platform.fileDialogs().size(), c.asksForName ? 1u : 0u);
         std::vector<std::string> expected;
@@ -147,7 +147,7 @@ TEST(FileCommands, OpenChecksTheName) {
         f.calc.main.settingsFile.currentFile = f.File("old.ini");
         f.calc.settings.grid.SetFileNameCell("old.ini");
         f.platform.QueueFile(f.File(c.chosen));
-        const FileCommandOutcome out = f.commands.NFileLoadClick();
+        const FileCommandOutcome out = f.commands.OpenSettingsFile();
         std::vector<std::string> expected;
         for (std::string m : c.messages) {
             const auto at = m.find("<dir>");
@@ -190,7 +190,7 @@ TEST(FileCommands, OpenAsksAboutTheHistoryOnlyWhenBothHoldStrings) {
         f.calc.main.settingsFile.modified = true;
         f.platform.QueueFile(path);
         if (c.answer) f.platform.QueueQuestion(*c.answer);
-        const FileCommandOutcome out = f.commands.NFileLoadClick();
+        const FileCommandOutcome out = f.commands.OpenSettingsFile();
         EXPECT_EQ(f.platform.questions().size(), c.answer ? 1u : 0u);
         EXPECT_EQ(out.changedConfiguration, c.read);
         EXPECT_EQ(f.calc.main.history.Items(), c.history);
@@ -213,9 +213,9 @@ TEST(FileCommands, SaveRightAfterOpenWritesNothing) {
     const std::string path = f.File("s.ini");
     WriteBytes(path, kWithStrings);
     f.platform.QueueFile(path);
-    f.commands.NFileLoadClick();
+    f.commands.OpenSettingsFile();
     f.calc.main.settingsFile.modified = false;  // as the open leaves it
-    f.commands.NFileSaveClick();
+    f.commands.SaveSettingsFile();
     EXPECT_EQ(ReadBytes(path), kWithStrings);
     EXPECT_EQ(f.platform.MessageTexts(),
               std::vector<std::string>{"Текущая конфигурация Калькулятора уже сохранена в файле:\n" + path});
@@ -268,7 +268,7 @@ TEST(FileCommands, Close) {
         if (c.fileInUse) f.calc.main.settingsFile.currentFile = path;
         f.calc.main.settingsFile.modified = c.modified;
         if (c.answer) f.platform.QueueQuestion(*c.answer);
-        f.commands.NFileCloseClick();
+        f.commands.CloseSettingsFile();
         EXPECT_EQ(f.platform.questions().size(), c.answer ? 1u : 0u);
         if (c.answer) {
             EXPECT_EQ(f.platform.questions()[0].kind, QuestionKind::CloseSettings);
@@ -284,8 +284,8 @@ TEST(FileCommands, Close) {
     Fixture f;
     f.calc.main.settingsFile.currentFile = f.File("s.ini");
     f.platform.QueueContinue(1);
-    f.commands.NFileCloseClick();
-    f.commands.NFileSaveClick();
+    f.commands.CloseSettingsFile();
+    f.commands.SaveSettingsFile();
     ASSERT_EQ(f.platform.fileDialogs().size(), 1u);
     EXPECT_TRUE(f.platform.fileDialogs()[0].save);
 }
@@ -296,7 +296,7 @@ TEST(FileCommands, CloseKeepsAFileWhoseChangesCouldNotBeSaved) {
     f.calc.main.settingsFile.modified = true;
     f.calc.main.history.InsertNewest("x");
     f.platform.QueueContinue(2);
-    f.commands.NFileCloseClick();
+    f.commands.CloseSettingsFile();
     EXPECT_EQ(f.calc.main.settingsFile.currentFile, f.File("missing-folder/s.ini"));
     EXPECT_EQ(f.calc.main.history.Count(), 1);
     ASSERT_EQ(f.platform.messages().size(), 1u);
@@ -321,7 +321,7 @@ TEST(FileCommands, SwitchThroughRecentFiles) {
 
     // To "other": the current file is saved first, then the history question.
     f.platform.QueueContinue(2);
-    FileCommandOutcome out = f.commands.CBoxIniFileChange(1);
+    FileCommandOutcome out = f.commands.SwitchToRecentFile(1);
     EXPECT_EQ(ReadIniString(current, "General", "MaxCountStrings", ""), "50");
     EXPECT_EQ(f.platform.questions().size(), 1u);
     EXPECT_EQ(f.calc.main.settingsFile.currentFile, other);
@@ -329,7 +329,7 @@ TEST(FileCommands, SwitchThroughRecentFiles) {
     EXPECT_TRUE(out.read.has_value());
 
     // To a file that is not a settings file: the header error, no file in use.
-    out = f.commands.CBoxIniFileChange(3);
+    out = f.commands.SwitchToRecentFile(3);
     EXPECT_TRUE(f.calc.main.settingsFile.currentFile.empty());
     EXPECT_EQ(f.calc.settings.recentFiles.Text(), "");
     EXPECT_EQ(f.platform.MessageTexts().back(),
@@ -337,7 +337,7 @@ TEST(FileCommands, SwitchThroughRecentFiles) {
 
     // To the empty entry: defaults, history and memory cleared.
     f.calc.main.settingsFile.currentFile = other;
-    out = f.commands.CBoxIniFileChange(2);
+    out = f.commands.SwitchToRecentFile(2);
     EXPECT_TRUE(f.calc.main.settingsFile.currentFile.empty());
     EXPECT_TRUE(f.calc.main.history.Empty());
     EXPECT_EQ(f.calc.settings.TrackBarPosition(), 10);
@@ -352,7 +352,7 @@ TEST(FileCommands, SwitchAbandonedKeepsTheSelection) {
     f.calc.settings.AddRecentSettingsFile(f.File("now.ini"));
     f.calc.main.history.InsertNewest("mine");
     f.platform.QueueAbort();
-    f.commands.CBoxIniFileChange(1);
+    f.commands.SwitchToRecentFile(1);
     EXPECT_EQ(f.calc.settings.recentFiles.Selected(), 0);
     EXPECT_EQ(f.calc.main.history.Items(), std::vector<std::string>{"mine"});
     EXPECT_TRUE(f.calc.main.settingsFile.currentFile.empty());
@@ -376,7 +376,7 @@ TEST(FileCommands, AutoLoadAtFirstActivation) {
         WriteBytes(f.File("auto.ini"), kWithStrings);
         f.calc.settings.autoLoad = c.autoLoad;
         f.calc.settings.autoLoadPath = *c.file ? f.File(c.file) : "";
-        const FileCommandOutcome out = f.commands.FormActivate();
+        const FileCommandOutcome out = f.commands.AutoLoadAtFirstActivation();
         EXPECT_EQ(out.read.has_value(), c.read);
         EXPECT_TRUE(f.calc.main.activated);
         EXPECT_TRUE(f.platform.messages().empty());
@@ -384,7 +384,7 @@ TEST(FileCommands, AutoLoadAtFirstActivation) {
         EXPECT_EQ(f.calc.settings.grid.FileNameCell(), c.read ? "auto.ini" : "");
         EXPECT_EQ(f.calc.main.history.Count(), c.read ? 1 : 0);
         // Later activations do nothing.
-        EXPECT_FALSE(f.commands.FormActivate().read.has_value());
+        EXPECT_FALSE(f.commands.AutoLoadAtFirstActivation().read.has_value());
     }
 }
 
@@ -409,7 +409,7 @@ TEST(FileCommands, ExitWritesTheProgramIni) {
         f.calc.main.settingsFile.currentFile = f.File("s.ini");
         f.calc.main.settingsFile.modified = true;
         if (c.answer) f.platform.QueueMessageResult(*c.answer);
-        EXPECT_EQ(f.commands.FormCloseQuery(), c.closes);
+        EXPECT_EQ(f.commands.MayExit(), c.closes);
         EXPECT_EQ(f.platform.messages().size(), c.askExit ? 1u : 0u);
         if (c.askExit) {
             EXPECT_EQ(f.platform.messages()[0].text, "Закрыть программу ЗУЛ?");
@@ -432,7 +432,7 @@ TEST(FileCommands, FileButtonOfTheSettingsWindowAsksFirst) {
         SCOPED_TRACE(c.dialogs);
         Fixture f;
         f.platform.QueueMessageResult(c.answer);
-        f.commands.BBtnIniFileClick();
+        f.commands.ConfirmAndOpenSettingsFile();
         EXPECT_EQ(f.platform.MessageTexts().front(),
                   "Перед загрузкой новых настроек текущие будут потеряны. Загрузить новые?...");
         EXPECT_EQ(f.platform.fileDialogs().size(), c.dialogs);

@@ -52,9 +52,9 @@ TEST(MemoryCommands, InsertShowsWhatWasInserted) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.column);
         Fixture f;
-        f.commands.ComBoxKakVstChange(2);  // replace
+        f.commands.SetInsertMode(2);  // replace
         f.table.Select(2, c.column);
-        const auto text = f.commands.BBtnAddCalcClick("9");
+        const auto text = f.commands.PutIntoInputLine("9");
         if (c.expectedText == nullptr) {
             EXPECT_FALSE(text.has_value());
             EXPECT_TRUE(f.platform.messages().empty());
@@ -74,11 +74,11 @@ TEST(MemoryCommands, QuestionsGuardDeleteAndClear) {
         const char* question;
         int rowsAfter;
     } cases[] = {
-        {"delete yes", &MemoryCommands::BBtnDecClick, MessageResult::Yes, "Удалить строку №2?", 2},
-        {"delete no", &MemoryCommands::BBtnDecClick, MessageResult::No, "Удалить строку №2?", 3},
-        {"clear yes", &MemoryCommands::SpButClearClick, MessageResult::Yes, "Очистить память Калькулятора?",
+        {"delete yes", &MemoryCommands::DeleteRow, MessageResult::Yes, "Удалить строку №2?", 2},
+        {"delete no", &MemoryCommands::DeleteRow, MessageResult::No, "Удалить строку №2?", 3},
+        {"clear yes", &MemoryCommands::ClearMemory, MessageResult::Yes, "Очистить память Калькулятора?",
          1},
-        {"clear no", &MemoryCommands::SpButClearClick, MessageResult::No, "Очистить память Калькулятора?", 3},
+        {"clear no", &MemoryCommands::ClearMemory, MessageResult::No, "Очистить память Калькулятора?", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +95,7 @@ TEST(MemoryCommands, QuestionsGuardDeleteAndClear) {
     InputHistory history;
     ScriptedPlatform platform;
     MemoryCommands commands(one, file, history, platform);
-    commands.BBtnDecClick();  // one data row: nothing asked, nothing deleted
+    commands.DeleteRow();  // one data row: nothing asked, nothing deleted
     EXPECT_TRUE(platform.messages().empty());
 }
 
@@ -104,12 +104,12 @@ TEST(MemoryCommands, ModifiedOnlyWhileASettingsFileIsInUse) {
         const char* name;
         void (*command)(MemoryCommands&);
     } cases[] = {
-        {"add", [](MemoryCommands& m) { m.BBtnIncClick(); }},
-        {"move up", [](MemoryCommands& m) { m.SpButUpClick(); }},
-        {"move down", [](MemoryCommands& m) { m.SpButDownClick(); }},
-        {"cell edit", [](MemoryCommands& m) { m.StrGridChislSetEditText(3, 1, "note"); }},
-        {"insert", [](MemoryCommands& m) { m.BBtnAddCalcClick("1"); }},
-        {"insert mode", [](MemoryCommands& m) { m.ComBoxKakVstChange(1); }},
+        {"add", [](MemoryCommands& m) { m.AddRow(); }},
+        {"move up", [](MemoryCommands& m) { m.MoveRowUp(); }},
+        {"move down", [](MemoryCommands& m) { m.MoveRowDown(); }},
+        {"cell edit", [](MemoryCommands& m) { m.EditCell(3, 1, "note"); }},
+        {"insert", [](MemoryCommands& m) { m.PutIntoInputLine("1"); }},
+        {"insert mode", [](MemoryCommands& m) { m.SetInsertMode(1); }},
     };
     for (const auto& c : cases) {
         for (bool inUse : {false, true}) {
@@ -138,7 +138,7 @@ TEST(MemoryCommands, SelectCellCaption) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         Fixture f;
-        const MemoryCellSelection s = f.commands.StrGridChislSelectCell(c.column, c.row);
+        const MemoryCellSelection s = f.commands.SelectCell(c.column, c.row);
         EXPECT_EQ(s.caption, c.caption);
         EXPECT_EQ(s.insertEnabled, c.insert);
     }
@@ -148,7 +148,7 @@ TEST(MemoryCommands, ClosingRebuildsTheHistoryInRowOrder) {
     Fixture f;
     f.table.SetCell(2, 1, "  ");  // a blank expression is left out
     f.history.Replace({"old"});
-    f.commands.BBtnExitMemClick();
+    f.commands.RebuildHistory();
     EXPECT_EQ(f.history.Items(), (std::vector<std::string>{"A", "C"}));
 }
 

@@ -301,7 +301,7 @@ TEST(Literature, MessageBoxesOfTheReferences) {
         GuiFixture fx;
         if (!c.fileBytes.empty())
             fx.WriteFile(QStringLiteral("Zul.lit"), QByteArray::fromStdString(c.fileBytes));
-        SpButtonliteratureClick(fx.platform, fx.calculator->main.startDirectory, c.code);
+        ShowLiterature(fx.platform, fx.calculator->main.startDirectory, c.code);
         if (c.shown == nullptr) {
             // Nothing to show, or whatever the reader made of a broken file: never a hang.
             EXPECT_LE(fx.platform.messages().size(), 1u);

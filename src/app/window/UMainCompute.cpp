@@ -22,7 +22,7 @@ void TFormFace::BBtnVichislClick() {
     CBoxMainStr->setFocus();
     const std::string entered = CBoxMainStr->currentText().toStdString();
     ComputeOutcome outcome;
-    RunGuarded(platform_, [&] { outcome = zul::BBtnVichislClick(calc_, entered, busy_); });
+    RunGuarded(platform_, [&] { outcome = Compute(calc_, entered, busy_); });
     if (!outcome.computed) return;
     ShowInputText(outcome.inputText);
     CBoxMainStr->setFocus();

@@ -77,7 +77,7 @@ TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* 
     setObjectName(QStringLiteral("FormIncFunc"));
     setModal(true);
     runModal_ = [](QDialog* window) { window->exec(); };
-    literature_ = [this] { SpButtonliteratureClick(platform_, startDirectory_, host_->CalculationCode()); };
+    literature_ = [this] { ShowLiterature(platform_, startDirectory_, host_->CalculationCode()); };
     createWidgets();
     setTexts();
     setFonts();

@@ -74,19 +74,19 @@ void TFormVirStrings::StrGridVirSelectCell(int row, int column) {
 }
 
 void TFormVirStrings::VirOpenClick() {
-    RunListCommand([this] { files_.VirOpenClick(); });
+    RunListCommand([this] { files_.OpenListFile(); });
 }
 void TFormVirStrings::VirSaveClick() {
-    RunListCommand([this] { files_.VirSaveClick(); });
+    RunListCommand([this] { files_.SaveListFile(); });
 }
 void TFormVirStrings::VirSaveAsClick() {
-    RunListCommand([this] { files_.VirSaveAsClick(); });
+    RunListCommand([this] { files_.SaveListFileAs(); });
 }
 void TFormVirStrings::VirCloseClick() {
-    RunListCommand([this] { files_.VirCloseClick(); });
+    RunListCommand([this] { files_.CloseListFile(); });
 }
 void TFormVirStrings::VirEraseClick() {
-    RunListCommand([this] { files_.VirEraseClick(); });
+    RunListCommand([this] { files_.DeleteListFile(); });
 }
 
 void TFormVirStrings::VichTekStrClick() {
@@ -151,7 +151,7 @@ void TFormVirStrings::SpButOffClick() {
 void TFormVirStrings::reject() {
     if (computing_) return;
     StrGridVir->CommitEdit();
-    const bool closes = files_.FormCloseQuery();
+    const bool closes = files_.MayCloseWindow();
     ShowList();
     if (closes) QDialog::reject();
 }
