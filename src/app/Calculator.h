@@ -4,13 +4,11 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "app/InputHistory.h"
 #include "app/RecentCalculations.h"
 #include "calc/Selection.h"
-#include "eval/Extended.h"
 #include "memory/MemoryTable.h"
 #include "platform/Question.h"
 #include "settings/ProgramIni.h"
@@ -30,9 +28,6 @@ struct MainState {
     InputHistory history;
     RecentCalculations recent;
 
-    Extended currentResult = 0;
-    std::optional<Extended> lastResult;
-    std::string resultText;
     bool calculationMarker = false;
 
     std::array<int, 3> unitReferencePosition{7, 1, 1};

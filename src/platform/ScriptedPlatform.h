@@ -45,7 +45,6 @@ public:
     int busyDepth() const { return busyDepth_; }
     // Texts of all messages, one per element, for compact assertions.
     std::vector<std::string> MessageTexts() const;
-    bool ScriptUsedUp() const { return messageResults_.empty() && files_.empty() && questions_.empty(); }
     void ClearRecords();
 
     bool openWithDesktopSucceeds = true;

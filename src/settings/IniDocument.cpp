@@ -93,7 +93,7 @@ void IniDocument::Parse(std::string_view fileBytes) {
     keyIndexes_.clear();
     sectionIndexValid_ = false;
     lastSectionValid_ = false;
-    text_ = DecodeIniBytes(fileBytes, &loadedEncoding_);
+    text_ = DecodeIniBytes(fileBytes);
     EnsurePreamble();
 
     const std::string_view text(text_);

@@ -58,13 +58,6 @@ const std::array<std::string, kNoiseCount>& FallbackTexts() {
 
 }  // namespace
 
-const std::array<float, kNoiseCount>& NoiseFallbackValues() { return FallbackValues(); }
-
-std::string_view NoiseFallbackText(int position) {
-    if (position < 1 || position > kNoiseCount) return {};
-    return FallbackTexts()[static_cast<std::size_t>(position - 1)];
-}
-
 bool CheckNoiseText(std::string_view text) {
     if (TrimView(text).empty()) return false;
     float ignored = 0;

@@ -15,12 +15,6 @@ inline constexpr int kNoiseCount = 8;
 // The A-weighting corrections of the bands 63 to 8000 Hz.
 inline constexpr const char* kDefaultNoiseText = DefaultConstantText(1);
 
-// The fall-back value of each position, used wherever an item cannot be converted.
-const std::array<float, kNoiseCount>& NoiseFallbackValues();
-
-// The fall-back value of position 1..8 written with one decimal ("0.0", "1.0", ...).
-std::string_view NoiseFallbackText(int position);
-
 // True only for exactly eight numbers separated by one or more blanks (after trimming).
 bool CheckNoiseText(std::string_view text);
 
