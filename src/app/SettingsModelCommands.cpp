@@ -8,7 +8,7 @@
 
 namespace zul {
 
-void SettingsCommands::FieldChange(ConstantField field, std::string_view text) {
+void SettingsCommands::EditConstantField(ConstantField field, std::string_view text) {
     c_.settings.fields[field] = std::string(text);
     c_.main.settingsFile.modified = true;
 }

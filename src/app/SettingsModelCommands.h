@@ -26,7 +26,7 @@ public:
     SettingsCommands(Calculator& calculator, Platform& platform) : c_(calculator), platform_(platform) {}
 
     // Each change of a field text (the six constant fields).
-    void FieldChange(ConstantField field, std::string_view text);
+    void EditConstantField(ConstantField field, std::string_view text);
     void SetAutoLoadPath(std::string_view text);                         // EditFAutoLoadChange
     void EditConstantCell(int column, int row, std::string_view text);  // StrGridConstSetEditText
     void SetRememberedCount(int position);                               // TrBarNVirChange

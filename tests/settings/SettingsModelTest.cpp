@@ -195,7 +195,7 @@ TEST(SettingsCommands, EditsMarkTheConfigurationModified) {
         void (*edit)(SettingsCommands&);
         bool modified;
     } cases[] = {
-        {"field", [](SettingsCommands& s) { s.FieldChange(ConstantField::PlotnVoda, "1"); }, true},
+        {"field", [](SettingsCommands& s) { s.EditConstantField(ConstantField::PlotnVoda, "1"); }, true},
         {"auto-load path", [](SettingsCommands& s) { s.SetAutoLoadPath("x"); }, true},
         {"grid cell", [](SettingsCommands& s) { s.EditConstantCell(1, 4, "a"); }, true},
         {"track bar", [](SettingsCommands& s) { s.SetRememberedCount(20); }, true},

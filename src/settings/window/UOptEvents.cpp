@@ -33,8 +33,9 @@ bool IsFixedCell(int row, int column) { return row < UserConstantsGrid::kFirstUs
 void TFormOptions::createConnections() {
     for (FieldWidgets& w : fields_) {
         const ConstantField field = w.field;
-        connect(w.edit, &QLineEdit::textEdited, this,
-                [this, field](const QString& text) { commands_->FieldChange(field, text.toStdString()); });
+        connect(w.edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            commands_->EditConstantField(field, text.toStdString());
+        });
         connect(w.text, &CaptionPanel::clicked, this, [this, field] { Field(field).edit->setFocus(); });
         w.edit->installEventFilter(this);
     }
