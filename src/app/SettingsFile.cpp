@@ -53,7 +53,8 @@ void ReadTopic(Calculator& c, Platform& platform, const IniDocument& doc, Settin
 
 void ReadGeneral(Calculator& c, Platform& platform, const IniDocument& doc) {
     // A text that names no angle unit leaves the unit as it was.
-    if (const std::optional<AngleUnit> unit = AngleUnitOf(ReadKey(doc, keys::kRadian))) c.settings.angleUnit = *unit;
+    const std::optional<AngleUnit> unit = AngleUnitOf(ReadKey(doc, keys::kRadian));
+    if (unit) c.settings.angleUnit = *unit;
 
     const std::string maxCount = ReadKey(doc, keys::kMaxCountStrings);
     int position = DefaultInteger(keys::kMaxCountStrings);
@@ -97,7 +98,8 @@ void ReadConstants(Calculator& c, const IniDocument& doc) {
     }
     c.settings.grid.SetUserConstants(constants);
     // Clamped to the grid's user rows and blank row.
-    c.settings.grid.SetCurrentRow(std::clamp(current, keys::kCurrentConstant.min, keys::kCurrentConstant.max) + 3);
+    const SettingsKey& row = keys::kCurrentConstant;
+    c.settings.grid.SetCurrentRow(std::clamp(current, row.min, row.max) + 3);
 }
 
 void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {

@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "app/Calculator.h"
-#include "platform/Platform.h"
 #include "app/SettingsFile.h"
+#include "platform/Platform.h"
 
 namespace zul {
 namespace {

@@ -39,10 +39,9 @@ void SettingsCommands::SetEscExit(bool on) { c_.settings.escExit = on; }
 void SettingsCommands::SetAskExit(bool on) { c_.settings.askExit = on; }
 
 void SettingsCommands::ChooseAutoLoadFile() {
-    const std::optional<ChosenFile> chosen = ChooseFile(
-        platform_,
-        {"Файл с настройками калькулятора", std::string(kSettingsFilter), std::string(kSettingsExtension), {}},
-        FileDialogKind::Open);
+    const FileDialogRequest request{"Файл с настройками калькулятора", std::string(kSettingsFilter),
+                                    std::string(kSettingsExtension), {}};
+    const std::optional<ChosenFile> chosen = ChooseFile(platform_, request, FileDialogKind::Open);
     if (!chosen || !chosen->hasExtension) return;
     const std::string path = chosen->path;
     c_.settings.autoLoadPath = path;

@@ -127,7 +127,8 @@ std::string OptionLines() {
         std::string_view help = spec.help;
         for (bool first = true; !help.empty(); first = false) {
             const std::size_t end = help.find('\n');
-            lines += "  " + (first ? head : std::string(kColumn, ' ')) + std::string(help.substr(0, end)) + "\n";
+            const std::string lead = first ? head : std::string(kColumn, ' ');
+            lines += "  " + lead + std::string(help.substr(0, end)) + "\n";
             help = end == std::string_view::npos ? std::string_view() : help.substr(end + 1);
         }
     }

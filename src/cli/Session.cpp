@@ -9,13 +9,13 @@
 
 #include "app/Calculator.h"
 #include "app/ComputeCommand.h"
+#include "app/SettingsFile.h"
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
 #include "cli/LineReader.h"
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
-#include "app/SettingsFile.h"
 
 namespace zul::cli {
 

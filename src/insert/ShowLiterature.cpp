@@ -1,8 +1,8 @@
 // Showing the literature references of a calculation.
 #include "insert/ShowLiterature.h"
 
-#include "platform/Platform.h"
 #include "insert/Literature.h"
+#include "platform/Platform.h"
 
 namespace zul {
 

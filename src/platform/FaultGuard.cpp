@@ -1,8 +1,8 @@
 // Catches an arithmetic fault of a command and shows its platform text.
 #include "platform/FaultGuard.h"
 
-#include "platform/Platform.h"
 #include "eval/Extended.h"
+#include "platform/Platform.h"
 
 namespace zul {
 

@@ -14,7 +14,8 @@ std::string FileNameOf(const std::string& path) { return std::filesystem::path(p
 bool HasExtension(const std::string& path, std::string_view extension) {
     const std::string name = FileNameOf(path);
     const std::size_t dot = name.rfind('.');
-    return dot != std::string::npos && EqualIgnoringAsciiCase(std::string_view(name).substr(dot + 1), extension);
+    return dot != std::string::npos &&
+           EqualIgnoringAsciiCase(std::string_view(name).substr(dot + 1), extension);
 }
 
 std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
@@ -43,7 +44,8 @@ bool PathExists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
-std::optional<ChosenFile> ChooseFile(Platform& platform, const FileDialogRequest& request, FileDialogKind kind) {
+std::optional<ChosenFile> ChooseFile(Platform& platform, const FileDialogRequest& request,
+                                     FileDialogKind kind) {
     const std::optional<std::string> chosen =
         kind == FileDialogKind::Save ? platform.SaveFileDialog(request) : platform.OpenFileDialog(request);
     if (!chosen || chosen->empty()) return std::nullopt;

@@ -38,6 +38,7 @@ struct ChosenFile {
 };
 
 // Shows the open or save dialog; nothing when it was cancelled or gave an empty name.
-std::optional<ChosenFile> ChooseFile(Platform& platform, const FileDialogRequest& request, FileDialogKind kind);
+std::optional<ChosenFile> ChooseFile(Platform& platform, const FileDialogRequest& request,
+                                     FileDialogKind kind);
 
 }  // namespace zul

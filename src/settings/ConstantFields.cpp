@@ -8,17 +8,18 @@ namespace zul {
 
 namespace {
 
+using CA = ConstantsArray;
 const std::array<ConstantFieldInfo, kConstantFieldCount> kFields = {{
-    {ConstantField::PlotnVoda, "EditPlotnVoda", "Ro-Voda", ConstantsArray::RoVoda, DefaultConstantText(ConstantsArray::RoVoda),
+    {ConstantField::PlotnVoda, "EditPlotnVoda", "Ro-Voda", CA::RoVoda, DefaultConstantText(CA::RoVoda),
      "Плотность воды.", "rho", "кг/м3"},
-    {ConstantField::TeplMVoda, "EditTeplMVoda", "Cm-Voda", ConstantsArray::CmVoda, DefaultConstantText(ConstantsArray::CmVoda),
+    {ConstantField::TeplMVoda, "EditTeplMVoda", "Cm-Voda", CA::CmVoda, DefaultConstantText(CA::CmVoda),
      "Теплоемкость воды (массовая).", "Cm", "кДж/(кг °С)"},
-    {ConstantField::TeplMVozd, "EditTeplMVozd", "Cm-Vozd", ConstantsArray::CmVozd, DefaultConstantText(ConstantsArray::CmVozd),
+    {ConstantField::TeplMVozd, "EditTeplMVozd", "Cm-Vozd", CA::CmVozd, DefaultConstantText(CA::CmVozd),
      "Теплоемкость воздуха (массовая).", "Cm", "кДж/(кг °С)"},
-    {ConstantField::TeplVVozd, "EditTeplVVozd", "Cv-Vozd", ConstantsArray::CvVozd, DefaultConstantText(ConstantsArray::CvVozd),
+    {ConstantField::TeplVVozd, "EditTeplVVozd", "Cv-Vozd", CA::CvVozd, DefaultConstantText(CA::CvVozd),
      "Теплоемкость воздуха (объемная).", "Cv", "кДж/(м3 °С)"},
-    {ConstantField::PlotnMatTr, "EditPlotnMatTr", "RoMatTrub", ConstantsArray::RoMatTrub, DefaultConstantText(ConstantsArray::RoMatTrub),
-     "Плотность материала труб.", "m", "кг/м3"},
+    {ConstantField::PlotnMatTr, "EditPlotnMatTr", "RoMatTrub", CA::RoMatTrub,
+     DefaultConstantText(CA::RoMatTrub), "Плотность материала труб.", "m", "кг/м3"},
     {ConstantField::HaraktShum, "EditHaraktShum", "HaraktShumomer", 1, kDefaultNoiseText,
      "", "", "дБА"},
 }};

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/ConstantsArray.h"
 #include "eval/EvalContext.h"
 #include "settings/ConstantFields.h"
-#include "calc/ConstantsArray.h"
 #include "settings/ProgramIni.h"
 #include "settings/SettingsKeys.h"
 #include "settings/UserConstants.h"

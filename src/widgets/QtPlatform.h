@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "platform/Platform.h"
 #include "eval/EvalContext.h"
+#include "platform/Platform.h"
 
 class QWidget;
 

@@ -9,8 +9,8 @@
 
 #include "widgets/FitText.h"
 #include "widgets/FitTextDelegate.h"
-#include "widgets/QtText.h"
 #include "widgets/GridHeader.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "app/Calculator.h"
-#include "platform/ScriptedPlatform.h"
 #include "app/FileCommands.h"
+#include "app/SettingsFileTestSupport.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/IniFile.h"
 #include "settings/IniTestFiles.h"
-#include "app/SettingsFileTestSupport.h"
 
 namespace zul {
 namespace {

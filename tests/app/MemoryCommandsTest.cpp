@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/InputHistory.h"
-#include "platform/ScriptedPlatform.h"
 #include "app/MemoryCommands.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/SettingsFileState.h"
 
 namespace zul {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/ReportHtml.h"
 #include "TempFolder.h"
+#include "app/ReportHtml.h"
 
 namespace zul {
 namespace {

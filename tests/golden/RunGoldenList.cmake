@@ -1,7 +1,7 @@
 # Runs zulc --list over every list file NAME.sl of a folder and compares what it prints (on
-# standard output, then on standard error), followed by "exit status N", with NAME.out. NAME.options holds more zulc
-# options. Where NAME.written exists, the list is also computed with --write on a copy,
-# which must then hold exactly the bytes of NAME.written.
+# standard output, then on standard error), followed by "exit status N", with NAME.out.
+# NAME.options holds more zulc options. Where NAME.written exists, the list is also computed
+# with --write on a copy, which must then hold exactly the bytes of NAME.written.
 #   cmake -DZULC=<zulc> -DDIR=<folder of the lists> -DWORK=<scratch folder> -P RunGoldenList.cmake
 file(GLOB lists "${DIR}/*.sl")
 list(SORT lists)
@@ -32,7 +32,8 @@ foreach(list_file IN LISTS lists)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${copy}" "${DIR}/${name}.written"
                     RESULT_VARIABLE differ)
     if(NOT status EQUAL 0 OR NOT differ EQUAL 0)
-      message(SEND_ERROR "golden list ${name}.sl written with --write (status ${status}) differs from ${name}.written")
+      message(SEND_ERROR "golden list ${name}.sl written with --write (status ${status}) "
+                         "differs from ${name}.written")
       math(EXPR failures "${failures} + 1")
     endif()
   endif()

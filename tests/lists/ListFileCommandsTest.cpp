@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "platform/ScriptedPlatform.h"
+#include "TempFolder.h"
 #include "lists/ListFile.h"
 #include "lists/ListFileCommands.h"
-#include "TempFolder.h"
 #include "platform/Question.h"
+#include "platform/ScriptedPlatform.h"
 
 namespace zul {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include "eval/Extended.h"
 #include "platform/FaultGuard.h"
 #include "platform/ScriptedPlatform.h"
-#include "eval/Extended.h"
 
 namespace zul {
 namespace {

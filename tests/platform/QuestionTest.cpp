@@ -1,8 +1,8 @@
 // The question dialog: texts per kind, preselection from the remembered choice, answers.
 #include <gtest/gtest.h>
 
-#include "platform/ScriptedPlatform.h"
 #include "platform/Question.h"
+#include "platform/ScriptedPlatform.h"
 
 namespace zul {
 namespace {

@@ -11,12 +11,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/ScriptedPlatform.h"
-#include "lists/ListFile.h"
-#include "settings/IniTestFiles.h"
-#include "settings/ProgramIni.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsFileTestSupport.h"
+#include "lists/ListFile.h"
+#include "platform/ScriptedPlatform.h"
+#include "settings/IniTestFiles.h"
+#include "settings/ProgramIni.h"
 
 namespace zul {
 namespace {
