@@ -21,7 +21,7 @@ bool SplitAssignment(const std::string& text, std::string& key, std::string& val
 
 // One option: its name, the name of its value (none for a switch), its help text (a further
 // line after "\n") and what it does. An option whose outcome is not Run ends the parse.
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     std::string_view value;
     std::string_view help;
@@ -30,7 +30,7 @@ struct OptionSpec {
     bool (*apply)(const std::string& value, Options& options, std::string& error) = nullptr;
 };
 
-const OptionSpec kOptions[] = {
+const OptionRow kOptions[] = {
     {"--code", "N", "select the calculation with code N (see --catalogue)", ParseOutcome::Run,
      [](const std::string& v, Options& o, std::string& error) {
          int code = 0;
@@ -104,9 +104,9 @@ const OptionSpec kOptions[] = {
     {"--version", "", "", ParseOutcome::Version},
 };
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions)
-        if (spec.name == name) return &spec;
+const OptionRow* FindOption(std::string_view name) {
+    for (const OptionRow& row : kOptions)
+        if (row.name == name) return &row;
     return nullptr;
 }
 
@@ -116,15 +116,15 @@ std::string OptionLines() {
     constexpr std::size_t kColumn = 20;
     std::string lines;
     std::string bare;
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.help.empty()) {
-            bare += (bare.empty() ? "" : ", ") + std::string(spec.name);
+    for (const OptionRow& row : kOptions) {
+        if (row.help.empty()) {
+            bare += (bare.empty() ? "" : ", ") + std::string(row.name);
             continue;
         }
-        std::string head(spec.name);
-        if (!spec.value.empty()) head += " " + std::string(spec.value);
+        std::string head(row.name);
+        if (!row.value.empty()) head += " " + std::string(row.value);
         head.append(head.size() + 2 > kColumn ? 2 : kColumn - head.size(), ' ');
-        std::string_view help = spec.help;
+        std::string_view help = row.help;
         for (bool first = true; !help.empty(); first = false) {
             const std::size_t end = help.find('\n');
             const std::string lead = first ? head : std::string(kColumn, ' ');
@@ -150,21 +150,21 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, Options& options
             onlyInputs = true;
             continue;
         }
-        const OptionSpec* spec = FindOption(a);
-        if (spec == nullptr) {
+        const OptionRow* row = FindOption(a);
+        if (row == nullptr) {
             error = "unknown option " + a;
             return ParseOutcome::Error;
         }
-        if (spec->outcome != ParseOutcome::Run) return spec->outcome;
+        if (row->outcome != ParseOutcome::Run) return row->outcome;
         std::string value;
-        if (!spec->value.empty()) {
+        if (!row->value.empty()) {
             if (i + 1 >= args.size()) {
                 error = a + " needs a value";
                 return ParseOutcome::Error;
             }
             value = args[++i];
         }
-        if (!spec->apply(value, options, error)) return ParseOutcome::Error;
+        if (!row->apply(value, options, error)) return ParseOutcome::Error;
     }
     if (options.writeList && options.listFile.empty()) {
         error = "--write needs --list FILE";
