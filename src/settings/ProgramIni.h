@@ -6,6 +6,7 @@
 
 #include "eval/EvalContext.h"
 #include "settings/IniDocument.h"
+#include "settings/SettingsKeys.h"
 
 namespace zul {
 
@@ -14,7 +15,7 @@ inline constexpr const char* kProgramIniName = "Zul.ini";
 struct ProgramIniValues {
     bool autoLoad = false;
     std::string autoLoadPath;
-    AngleUnit angleUnit = AngleUnit::Radians;
+    AngleUnit angleUnit = DefaultAngleUnit();
     bool escExit = false;
     bool askExit = false;
     bool operator==(const ProgramIniValues&) const = default;
@@ -29,8 +30,5 @@ IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIn
 // The same two on a document in memory.
 ProgramIniValues ReadProgramIniDocument(const IniDocument& document);
 void StoreProgramIni(const ProgramIniValues& values, IniDocument& document);
-
-// "0", "1", "2" for radians, degrees, grads, as both kinds of file store the angle unit.
-const char* AngleUnitText(AngleUnit unit);
 
 }  // namespace zul

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/window/Translations.h"
+#include "widgets/Translations.h"
 
 #include <gtest/gtest.h>
 

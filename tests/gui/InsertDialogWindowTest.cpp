@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
-#include "insert/window/ULiterature.h"
+#include "insert/ShowLiterature.h"
 #include "settings/IniEncoding.h"
 
 namespace zul::test {
@@ -301,7 +301,7 @@ TEST(Literature, MessageBoxesOfTheReferences) {
         GuiFixture fx;
         if (!c.fileBytes.empty())
             fx.WriteFile(QStringLiteral("Zul.lit"), QByteArray::fromStdString(c.fileBytes));
-        SpButtonliteratureClick(fx.platform, fx.calculator->main.startDirectory, c.code);
+        ShowLiterature(fx.platform, fx.calculator->main.startDirectory, c.code);
         if (c.shown == nullptr) {
             // Nothing to show, or whatever the reader made of a broken file: never a hang.
             EXPECT_LE(fx.platform.messages().size(), 1u);

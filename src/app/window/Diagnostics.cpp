@@ -24,7 +24,7 @@
 #include "app/window/StartUp.h"
 #include "app/window/UMain.h"
 #include "reference/window/Vopr.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/FrozenGrid.h"
 #include "settings/window/UOpt.h"
 
 namespace zul {

@@ -2,7 +2,7 @@
 #include "app/window/StartUp.h"
 
 #include "app/Calculator.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "app/window/UMain.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
@@ -49,7 +49,10 @@ std::unique_ptr<ZulWindows> CreateWindows(Calculator& calculator, Platform& plat
     windows->memory = std::make_unique<TFormMem>(calculator, platform, owner);
     windows->incFunc = std::make_unique<TFormIncFunc>(calculator, platform, owner);
 
-    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) qt->SetQuestionWindow(windows->question.get());
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        TVopros* question = windows->question.get();
+        qt->SetQuestionWindow([question](const QuestionPrompt& prompt) { return question->Run(prompt); });
+    }
     TFormFace* face = windows->face.get();
     auto help = [face] { face->BBtnHelpClick(); };
     windows->options->SetFileOutcomeHandler([face](const FileCommandOutcome& o) { face->ShowFileOutcome(o); });

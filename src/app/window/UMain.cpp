@@ -15,12 +15,14 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
 #include "app/Calculator.h"
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
-#include "settings/FileCommands.h"
+#include "app/FileCommands.h"
+#include "reference/FunctionListData.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 
@@ -200,7 +202,7 @@ void TFormFace::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3),   [101 расчет]"));
+    NZulExe->setText(ToQ(VersionMenuCaption()));
     PMIncRas->setText(QStringLiteral("Вставить в виде строки"));
     PMIncParSk->setText(QStringLiteral("Вставить пары скобок [ ]"));
     PMLiter->setText(QStringLiteral("Литература"));

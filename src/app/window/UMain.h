@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "app/DataPaths.h"
-#include "insert/FormulaTemplates.h"
+#include "insert/SetupRecord.h"
 
 #include <functional>
 #include <memory>
@@ -107,7 +107,6 @@ public:
     void RefreshFromCalculator();
     // Shows what a file command changed: the configuration, a selection read from a file.
     void ShowFileOutcome(const FileCommandOutcome& outcome);
-    FileCommands& fileCommands() { return *files_; }
     Calculator& calculator() { return calc_; }
     Platform& platform() { return platform_; }
 

@@ -8,24 +8,24 @@
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
+#include "platform/FaultGuard.h"
 #include "app/MainWindowRules.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "calc/Pictures.h"
 #include "insert/FormulaTemplates.h"
-#include "insert/window/ULiterature.h"
-#include "settings/FileCommands.h"
+#include "insert/ShowLiterature.h"
+#include "app/FileCommands.h"
 
 namespace zul {
 
-void TFormFace::NFileLoadClick() { ShowFileOutcome(files_->NFileLoadClick()); }
-void TFormFace::NFileSaveClick() { ShowFileOutcome(files_->NFileSaveClick()); }
-void TFormFace::NFileSaveAsClick() { ShowFileOutcome(files_->NFileSaveAsClick()); }
-void TFormFace::NFileCloseClick() { ShowFileOutcome(files_->NFileCloseClick()); }
+void TFormFace::NFileLoadClick() { ShowFileOutcome(files_->OpenSettingsFile()); }
+void TFormFace::NFileSaveClick() { ShowFileOutcome(files_->SaveSettingsFile()); }
+void TFormFace::NFileSaveAsClick() { ShowFileOutcome(files_->SaveSettingsFileAs()); }
+void TFormFace::NFileCloseClick() { ShowFileOutcome(files_->CloseSettingsFile()); }
 
-void TFormFace::FormActivate() { ShowFileOutcome(files_->FormActivate()); }
+void TFormFace::FormActivate() { ShowFileOutcome(files_->AutoLoadAtFirstActivation()); }
 
-bool TFormFace::FormCloseQuery() { return files_->FormCloseQuery(); }
+bool TFormFace::FormCloseQuery() { return files_->MayExit(); }
 
 void TFormFace::NFileExitClick() { close(); }
 
@@ -91,7 +91,7 @@ void TFormFace::SpButtonVstFuncClick() {
         calc_.settings.fields[ConstantField::TeplMVozd], calc_.settings.fields[ConstantField::TeplVVozd],
         calc_.settings.fields[ConstantField::PlotnMatTr]};
     std::optional<std::string> text;
-    RunGuarded(platform_, [&] { text = zul::SpButtonVstFuncClick(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
+    RunGuarded(platform_, [&] { text = RunInsertFormula(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
     RefreshFromCalculator();
     if (!text) return;
     ShowInputText(*text);
@@ -108,7 +108,7 @@ void TFormFace::PMIncRasClick() {
 }
 
 void TFormFace::SpButtonliteratureClick() {
-    zul::SpButtonliteratureClick(platform_, dataFolders_.literature, calc_.main.topic.calculationCode);
+    ShowLiterature(platform_, dataFolders_.literature, calc_.main.topic.calculationCode);
 }
 
 }  // namespace zul

@@ -8,7 +8,7 @@
 #include <QStatusTipEvent>
 #include <QTreeWidget>
 
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 

@@ -6,9 +6,9 @@
 
 #include "app/Calculator.h"
 #include "app/window/Diagnostics.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "app/window/StartUp.h"
-#include "app/window/Translations.h"
+#include "widgets/Translations.h"
 #include "app/window/UMain.h"
 
 int main(int argc, char** argv) {

@@ -14,11 +14,12 @@
 #include <algorithm>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
+#include "reference/FunctionListData.h"
 
 namespace zul {
 
@@ -225,7 +226,7 @@ void TFormVirStrings::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3)"));
+    NZulExe->setText(ToQ(VersionItemText()));
 
     SetHint(SpButOpen, QStringLiteral("Открыть список строк"));
     SetHint(SpButSave, QStringLiteral("Сохранить список строк"));

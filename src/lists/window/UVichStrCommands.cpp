@@ -9,13 +9,13 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/WindowHelp.h"
-#include "app/window/QtText.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/WindowHelp.h"
+#include "widgets/QtText.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "reference/window/UAboutC.h"
 #include "reference/window/UEdIzm.h"
 #include "reference/window/UFunc.h"
@@ -74,19 +74,19 @@ void TFormVirStrings::StrGridVirSelectCell(int row, int column) {
 }
 
 void TFormVirStrings::VirOpenClick() {
-    RunListCommand([this] { files_.VirOpenClick(); });
+    RunListCommand([this] { files_.OpenListFile(); });
 }
 void TFormVirStrings::VirSaveClick() {
-    RunListCommand([this] { files_.VirSaveClick(); });
+    RunListCommand([this] { files_.SaveListFile(); });
 }
 void TFormVirStrings::VirSaveAsClick() {
-    RunListCommand([this] { files_.VirSaveAsClick(); });
+    RunListCommand([this] { files_.SaveListFileAs(); });
 }
 void TFormVirStrings::VirCloseClick() {
-    RunListCommand([this] { files_.VirCloseClick(); });
+    RunListCommand([this] { files_.CloseListFile(); });
 }
 void TFormVirStrings::VirEraseClick() {
-    RunListCommand([this] { files_.VirEraseClick(); });
+    RunListCommand([this] { files_.DeleteListFile(); });
 }
 
 void TFormVirStrings::VichTekStrClick() {
@@ -151,7 +151,7 @@ void TFormVirStrings::SpButOffClick() {
 void TFormVirStrings::reject() {
     if (computing_) return;
     StrGridVir->CommitEdit();
-    const bool closes = files_.FormCloseQuery();
+    const bool closes = files_.MayCloseWindow();
     ShowList();
     if (closes) QDialog::reject();
 }

@@ -10,12 +10,12 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/MemoryCommands.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
 
 namespace zul {
 
@@ -85,7 +85,7 @@ void TFormMem::createWidgets() {
         [&table] { return table.RowCount(); },
         [&table](int row, int column) { return table.CellText(row, column); },
         [this](int row, int column, const std::string& text) {
-            commands_->StrGridChislSetEditText(column, row, text);
+            commands_->EditCell(column, row, text);
         },
         // Column 0 holds the numbers, which stay with the positions.
         [](int column) { return column >= 1; },
@@ -138,7 +138,7 @@ void TFormMem::createConnections() {
     connect(BBtnHelp, &QPushButton::clicked, this, [this] { BBtnHelpClick(); });
     connect(BBtnExitMem, &QPushButton::clicked, this, [this] { BBtnExitMemClick(); });
     connect(ComBoxKakVst, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this](int item) { commands_->ComBoxKakVstChange(item); });
+            [this](int item) { commands_->SetInsertMode(item); });
     connect(StrGridChisl, &StringGrid::cellSelected, this,
             [this](int row, int column) { StrGridChislSelectCell(row, column); });
     connect(StrGridChisl, &StringGrid::columnResized, this,

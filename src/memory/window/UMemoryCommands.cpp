@@ -4,11 +4,11 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/WindowHelp.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/StringGrid.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/WindowHelp.h"
+#include "app/MemoryCommands.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "reference/window/UAboutC.h"
 
@@ -30,38 +30,38 @@ void TFormMem::ShowTable() {
 }
 
 void TFormMem::StrGridChislSelectCell(int row, int column) {
-    const MemoryCellSelection shown = commands_->StrGridChislSelectCell(column, row);
+    const MemoryCellSelection shown = commands_->SelectCell(column, row);
     PanWhat->setText(QString::fromStdString(shown.caption));
     BBtnAddCalc->setEnabled(shown.insertEnabled);
 }
 
 void TFormMem::BBtnIncClick() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnIncClick();
+    commands_->AddRow();
     ShowTable();
 }
 
 void TFormMem::BBtnDecClick() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnDecClick();
+    commands_->DeleteRow();
     ShowTable();
 }
 
 void TFormMem::SpButUpClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButUpClick();
+    commands_->MoveRowUp();
     ShowTable();
 }
 
 void TFormMem::SpButDownClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButDownClick();
+    commands_->MoveRowDown();
     ShowTable();
 }
 
 void TFormMem::SpButClearClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButClearClick();
+    commands_->ClearMemory();
     ShowTable();
 }
 
@@ -75,7 +75,7 @@ void TFormMem::BBtnAddCalcClick() {
     StrGridChisl->CommitEdit();
     QComboBox* line = inputLine();
     const std::string current = line != nullptr ? line->currentText().toStdString() : std::string();
-    commands_->BBtnAddCalcClick(current, [line](const std::string& text) {
+    commands_->PutIntoInputLine(current, [line](const std::string& text) {
         if (line != nullptr) line->setEditText(QString::fromStdString(text));
     });
 }
@@ -84,7 +84,7 @@ void TFormMem::BBtnExitMemClick() { reject(); }
 
 void TFormMem::reject() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnExitMemClick();
+    commands_->RebuildHistory();
     QDialog::reject();
 }
 
