@@ -10,7 +10,7 @@
 #include "app/Calculator.h"
 #include "calc/Catalogue.h"
 #include "eval/Extended.h"
-#include "insert/CalculatorInsertHost.h"
+#include "app/CalculatorInsertHost.h"
 #include "insert/InsertFormula.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -12,7 +12,7 @@
 #include "calc/Selection.h"
 #include "eval/Extended.h"
 #include "memory/MemoryTable.h"
-#include "reference/Question.h"
+#include "platform/Question.h"
 #include "settings/ProgramIni.h"
 #include "settings/SettingsFileState.h"
 #include "settings/SettingsModel.h"

@@ -7,7 +7,7 @@
 
 #include "calc/FormulaNumber.h"
 #include "eval/EvalContext.h"
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 
 namespace zul {
 

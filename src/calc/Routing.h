@@ -7,7 +7,7 @@
 
 #include "eval/EvalContext.h"
 #include "eval/Extended.h"
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 
 namespace zul {
 

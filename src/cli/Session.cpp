@@ -15,7 +15,7 @@
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
-#include "settings/SettingsFile.h"
+#include "app/SettingsFile.h"
 
 namespace zul::cli {
 

@@ -47,13 +47,6 @@ bool TemplateUsesSettings(std::string_view pattern);
 // Fills the record and the title for a code; false (record left empty) without a row.
 bool MakeSetupRecord(int code, const SettingsTexts& settings, std::string& title, TMasDatStr& record);
 
-// What RunDialog reports: whether "Вставить" ended the showing, and the text.
-struct DialogOutcome {
-    bool inserted = false;
-    std::string text;
-};
-using RunDialogFunction = std::function<DialogOutcome(const std::string& title, const TMasDatStr& record)>;
-
 // SpButtonVstFuncClick: the text that replaces the input line, or nothing (no row for the
 // code, or the dialog was left without inserting). The calculation code is not changed.
 std::optional<std::string> SpButtonVstFuncClick(int code, const SettingsTexts& settings,

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "eval/Evaluator.h"
 #include "eval/NumberText.h"
 #include "lists/LineReferences.h"

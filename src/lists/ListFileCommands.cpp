@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "app/Platform.h"
 #include "lists/ListFile.h"
-#include "reference/Question.h"
-#include "settings/SettingsFile.h"
+#include "platform/FilePaths.h"
+#include "platform/Platform.h"
+#include "platform/Question.h"
 
 namespace zul {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 
 namespace zul {
 

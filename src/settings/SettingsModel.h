@@ -10,7 +10,7 @@
 
 #include "eval/EvalContext.h"
 #include "settings/ConstantFields.h"
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 #include "settings/ProgramIni.h"
 #include "settings/UserConstants.h"
 

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "app/ReportHtml.h"
-#include "lists/TempFolder.h"
+#include "TempFolder.h"
 
 namespace zul {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "calc/Dispatch.h"
 #include "eval/EvalContext.h"
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 
 namespace zul::test {
 

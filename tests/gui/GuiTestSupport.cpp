@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/window/Controls.h"
-#include "app/window/Panels.h"
-#include "app/window/Translations.h"
+#include "widgets/Controls.h"
+#include "widgets/Panels.h"
+#include "widgets/Translations.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/Calculator.h"
-#include "app/ScriptedPlatform.h"
-#include "app/window/QtText.h"
+#include "platform/ScriptedPlatform.h"
+#include "widgets/QtText.h"
 #include "app/window/StartUp.h"
 #include "app/window/UMain.h"
 

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
-#include "insert/window/ULiterature.h"
+#include "insert/ShowLiterature.h"
 #include "settings/IniEncoding.h"
 
 namespace zul::test {

@@ -11,9 +11,9 @@
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/StringGrid.h"
 
 namespace zul::test {
 namespace {

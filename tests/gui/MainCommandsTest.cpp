@@ -23,7 +23,7 @@
 #include "memory/window/UMemory.h"
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "settings/window/UOpt.h"
 
 namespace zul::test {

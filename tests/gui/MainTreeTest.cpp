@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/JpegPicture.h"
-#include "app/window/Panels.h"
+#include "widgets/JpegPicture.h"
+#include "widgets/Panels.h"
 
 namespace zul::test {
 namespace {

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Panels.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 
 namespace zul::test {

@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/FitText.h"
-#include "app/window/FitTextDelegate.h"
-#include "app/window/Panels.h"
+#include "widgets/FitText.h"
+#include "widgets/FitTextDelegate.h"
+#include "widgets/Panels.h"
 #include "settings/window/UOpt.h"
 
 namespace zul::test {

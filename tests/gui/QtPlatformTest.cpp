@@ -25,7 +25,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "reference/window/Vopr.h"
 
 namespace zul::test {
@@ -186,7 +186,7 @@ TEST(QtTranslations, FileDialogAndContextMenuSpeakRussian) {
 TEST(QtPlatformDialogs, QuestionGoesThroughTheQuestionWindow) {
     QtPlatform platform;
     TVopros question;
-    platform.SetQuestionWindow(&question);
+    platform.SetQuestionWindow([&question](const QuestionPrompt& prompt) { return question.Run(prompt); });
     QuestionDialog model;
     AnswerNextModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &question);

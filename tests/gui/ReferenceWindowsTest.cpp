@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "reference/FunctionListData.h"
 #include "reference/UnitReference.h"
 #include "reference/window/UAboutC.h"

@@ -16,10 +16,10 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "reference/window/UAboutC.h"
 #include "reference/window/UEdIzm.h"

@@ -9,12 +9,12 @@
 #include <QToolTip>
 
 #include "GuiTestSupport.h"
-#include "app/window/FitText.h"
-#include "app/window/Panels.h"
+#include "widgets/FitText.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/GridHeader.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/GridHeader.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "settings/window/UOpt.h"
 

@@ -2,7 +2,7 @@
 // commands and the saved indicator.
 #include <gtest/gtest.h>
 
-#include "app/ScriptedPlatform.h"
+#include "platform/ScriptedPlatform.h"
 #include "eval/Extended.h"
 #include "lists/ExpressionList.h"
 

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "app/ScriptedPlatform.h"
+#include "platform/ScriptedPlatform.h"
 #include "lists/ListFile.h"
 #include "lists/ListFileCommands.h"
-#include "lists/TempFolder.h"
-#include "reference/Question.h"
+#include "TempFolder.h"
+#include "platform/Question.h"
 
 namespace zul {
 namespace {

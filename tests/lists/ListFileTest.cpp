@@ -5,7 +5,7 @@
 
 #include "lists/ListBatch.h"
 #include "lists/ListFile.h"
-#include "lists/TempFolder.h"
+#include "TempFolder.h"
 #include "settings/CellSamples.h"
 #include "settings/IniFile.h"
 

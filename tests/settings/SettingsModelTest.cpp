@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Calculator.h"
-#include "app/ScriptedPlatform.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/IniTestFiles.h"
 #include "settings/SettingsModel.h"
-#include "settings/SettingsModelCommands.h"
+#include "app/SettingsModelCommands.h"
 
 namespace zul {
 namespace {

@@ -18,7 +18,7 @@
 #include <map>
 
 #include "app/Calculator.h"
-#include "app/window/Controls.h"
+#include "widgets/Controls.h"
 #include "app/window/StartUp.h"
 #include "app/window/UMain.h"
 #include "reference/window/Vopr.h"

@@ -6,14 +6,14 @@
 #include <QScreen>
 
 #include "app/Calculator.h"
-#include "app/window/QtPlatform.h"
-#include "app/window/Translations.h"
 #include "app/window/UMain.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/UMemory.h"
 #include "reference/window/Vopr.h"
 #include "settings/window/UOpt.h"
+#include "widgets/QtPlatform.h"
+#include "widgets/Translations.h"
 
 namespace zul {
 
@@ -34,7 +34,10 @@ std::unique_ptr<ZulWindows> CreateWindows(Calculator& calculator, Platform& plat
     factory.SetLasting({windows->options, windows->lists, windows->memory, windows->incFunc});
     factory.SetAfterLasting([face] { face->RefreshFromCalculator(); });
 
-    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) qt->SetQuestionWindow(windows->question);
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        TVopros* question = windows->question;
+        qt->SetQuestionWindow([question](const QuestionPrompt& prompt) { return question->Run(prompt); });
+    }
     auto help = [face] { face->BBtnHelpClick(); };
     windows->options->SetFileOutcomeHandler([face](const FileCommandOutcome& o) { face->ShowFileOutcome(o); });
     windows->options->SetHelpHandler(help);

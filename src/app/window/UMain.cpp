@@ -14,12 +14,12 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
 #include "app/Calculator.h"
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
-#include "settings/FileCommands.h"
+#include "app/FileCommands.h"
 
 namespace zul {
 

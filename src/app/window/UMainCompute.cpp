@@ -10,10 +10,10 @@
 #include "app/Calculator.h"
 #include "app/ComputeCommand.h"
 #include "app/MainWindowRules.h"
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 #include "calc/Pictures.h"
 
 namespace zul {

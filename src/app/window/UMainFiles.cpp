@@ -7,15 +7,15 @@
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
+#include "platform/FaultGuard.h"
 #include "app/MainWindowRules.h"
-#include "app/Platform.h"
+#include "app/FileCommands.h"
 #include "app/window/WindowFactory.h"
 #include "calc/Pictures.h"
 #include "insert/FormulaTemplates.h"
-#include "insert/window/ULiterature.h"
+#include "insert/ShowLiterature.h"
 #include "memory/window/UMemory.h"
-#include "settings/FileCommands.h"
+#include "platform/Platform.h"
 
 namespace zul {
 

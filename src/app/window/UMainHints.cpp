@@ -8,9 +8,9 @@
 #include <QStatusTipEvent>
 #include <QTreeWidget>
 
-#include "app/window/Panels.h"
 #include "app/window/WindowFactory.h"
 #include "lists/window/UVichStr.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "insert/FormulaTemplates.h"
+#include "insert/SetupRecord.h"
 
 class QDialog;
 class QWidget;

@@ -14,11 +14,11 @@
 #include <algorithm>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
 
 namespace zul {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/window/ViewFirstPlatform.h"
+#include "widgets/ViewFirstPlatform.h"
 #include "lists/ExpressionList.h"
 #include "lists/ListFileCommands.h"
 

@@ -9,14 +9,14 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
 #include "app/window/WindowFactory.h"
-#include "app/window/WindowHelp.h"
-#include "app/window/QtText.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/StringGrid.h"
+#include "widgets/WindowHelp.h"
 
 namespace zul {
 

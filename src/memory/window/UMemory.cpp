@@ -10,12 +10,12 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/MemoryCommands.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
 
 namespace zul {
 

@@ -4,12 +4,12 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
+#include "app/MemoryCommands.h"
 #include "app/window/WindowFactory.h"
-#include "app/window/WindowHelp.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/StringGrid.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/StringGrid.h"
+#include "widgets/WindowHelp.h"
 #include "memory/window/UMemory.h"
 
 namespace zul {

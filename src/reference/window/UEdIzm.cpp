@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 #include "reference/UnitReference.h"
 
 namespace zul {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "reference/Question.h"
+#include "platform/Question.h"
 
 class QGroupBox;
 class QLabel;

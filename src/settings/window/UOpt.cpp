@@ -11,13 +11,13 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "app/window/FitText.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "settings/FileCommands.h"
-#include "settings/SettingsModelCommands.h"
+#include "widgets/FitText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "app/FileCommands.h"
+#include "app/SettingsModelCommands.h"
 #include "settings/UserConstants.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/FrozenGrid.h"
 
 namespace zul {
 

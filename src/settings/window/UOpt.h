@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "settings/ConstantFields.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/FrozenGrid.h"
 
 class QCheckBox;
 class QComboBox;

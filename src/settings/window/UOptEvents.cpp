@@ -15,11 +15,11 @@
 #include <QSlider>
 
 #include "app/Calculator.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "settings/FileCommands.h"
-#include "settings/SettingsModelCommands.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/FileCommands.h"
+#include "app/SettingsModelCommands.h"
+#include "widgets/FrozenGrid.h"
 
 namespace zul {
 

@@ -1,0 +1,231 @@
+// Writing and reading settings files.
+#include "app/SettingsFile.h"
+
+#include <algorithm>
+
+#include "app/Calculator.h"
+#include "platform/FilePaths.h"
+#include "platform/Platform.h"
+#include "platform/Question.h"
+#include "settings/IniCellText.h"
+#include "settings/IniFile.h"
+#include "settings/IniInteger.h"
+
+namespace zul {
+namespace {
+
+// The sections a settings file owns, erased before each write.
+constexpr std::string_view kOwnedSections[] = {"Program", "General", "Const", "UserConstants", "UserStrings"};
+
+std::string TrimText(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
+    return std::string(s);
+}
+
+std::string Key(std::string_view prefix, int k) { return std::string(prefix) + IniIntegerText(k); }
+
+// How many strings the file receives: the history's length, limited by the track bar and
+// by the memory rows there are (missing rows are not written as empty lines).
+int StoredStringCount(const Calculator& c) {
+    return std::min({c.main.history.Count(), c.settings.TrackBarPosition(), c.memory.RowCount()});
+}
+
+void ReadTopic(Calculator& c, Platform& platform, const IniDocument& doc, SettingsReadOutcome& out) {
+    const int stored = IniIntegerOr(doc.Read("General", "CurrentType", "0"), 0);
+    const std::optional<TopicSelection> selection = SelectTopicNode(stored);
+    if (!selection) {
+        // The stored node does not exist: nothing selected, plain expressions; the rest
+        // of the file is still read.
+        platform.ShowError("Invalid index");
+        c.main.topic = TopicState{};
+        out.clearTreeSelection = true;
+        out.showStartPicture = true;
+        return;
+    }
+    c.main.topic = selection->state;
+    if (selection->setsSettingsModified) c.main.settingsFile.modified = true;
+    out.selection = selection;
+    out.showStartPicture = stored == 0;
+}
+
+void ReadGeneral(Calculator& c, Platform& platform, const IniDocument& doc) {
+    const std::string radian = doc.Read("General", "Radian", "0");
+    if (radian == "0") c.settings.angleUnit = AngleUnit::Radians;
+    if (radian == "1") c.settings.angleUnit = AngleUnit::Degrees;
+    if (radian == "2") c.settings.angleUnit = AngleUnit::Grads;
+
+    const std::string maxCount = doc.Read("General", "MaxCountStrings", "10");
+    int position = 10;
+    if (!ReadIniInteger(maxCount, position)) {
+        // Shown, then the default: a half-read configuration would be worse.
+        platform.ShowError("'" + maxCount + "' is not a valid integer value");
+        position = 10;
+    }
+    c.settings.SetTrackBarPosition(position);
+
+    const int insertType = IniIntegerOr(doc.Read("General", "MemoryInsertType", "1"), 1);
+    c.memory.SetInsertMode(insertType >= 1 && insertType <= 3 ? static_cast<MemoryInsertMode>(insertType - 1)
+                                                              : MemoryInsertMode::AtStart);
+    c.memory.SetColumnWidthsText(doc.Read("General", "ColWidths", ""));
+}
+
+void ReadConstants(Calculator& c, const IniDocument& doc) {
+    for (const ConstantFieldInfo& info : ConstantFieldTable()) {
+        c.settings.fields[info.field] = doc.Read("Const", info.iniKey, info.defaultText);
+    }
+    ApplyConstantFields(c.settings.fields, c.settings.constants);
+
+    const int count =
+        std::clamp(IniIntegerOr(doc.Read("UserConstants", "CountConstants", "0"), 0), 0, kMaxUserConstants);
+    const int current = IniIntegerOr(doc.Read("UserConstants", "CurrentConstant", "1"), 1);
+    std::vector<UserConstant> constants;
+    constants.reserve(static_cast<std::size_t>(count));
+    for (int k = 1; k <= count; ++k) {
+        const std::string text = TrimText(doc.Read("UserConstants", Key("con-", k), "/"));
+        UserConstant uc;
+        if (!text.empty() && text != "/") {
+            const std::size_t slash = text.find('/');
+            if (slash == std::string::npos) {
+                uc.value = text;
+            } else {
+                uc.name = DecodeConstantName(text.substr(0, slash));
+                uc.value = text.substr(slash + 1);
+            }
+        }
+        constants.push_back(std::move(uc));
+    }
+    c.settings.grid.SetUserConstants(constants);
+    // Clamped to the grid's user rows and blank row.
+    c.settings.grid.SetCurrentRow(std::clamp(current, 0, kMaxUserConstants) + 3);
+}
+
+void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
+    const int count =
+        std::clamp(IniIntegerOr(doc.Read("UserStrings", "CountStrings", "0"), 0), 0, kMaxStoredStrings);
+    if (historyAnswer == kAnswerReplace) {
+        c.main.history.Clear();
+        c.memory.Clear();
+    }
+    if (historyAnswer == kAnswerKeep) return;
+    // A missing key is an empty line, which adds nothing: only the keys present are read.
+    for (const auto& [k, value] : NumberedValues(doc, "UserStrings", "str-", count)) {
+        const std::string line = TrimText(value);
+        // The stored cells split as the decoded ones would, but may hold escapes.
+        const MemoryRow stored = SplitMemoryLine(line);
+        const MemoryRow row{DecodeCell(stored.expression), DecodeCell(stored.result), DecodeCell(stored.note)};
+        // The history item is the row's expression; an empty one is no expression.
+        if (!TrimText(row.expression).empty()) c.main.history.Append(row.expression);
+        if (!c.memory.AddOrUpdateLine(0, line)) continue;
+        const int r = c.memory.RowCount();
+        if (row.expression != stored.expression) c.memory.SetCell(r, 1, row.expression);
+        if (row.result != stored.result) c.memory.SetCell(r, 2, row.result);
+        if (row.note != stored.note) c.memory.SetCell(r, 3, row.note);
+    }
+}
+
+}  // namespace
+
+std::string NotSettingsFileText(const std::string& path) {
+    return "Этот файл не является файлом настроек для программы ЗУЛ:  " + FileNameOf(path);
+}
+
+void StoreSettings(const Calculator& c, IniDocument& doc) {
+    for (std::string_view section : kOwnedSections) doc.EraseSection(section);
+    WriteZulHeader(doc);
+    doc.Write("General", "CurrentType", IniIntegerText(c.main.topic.selectedNodeIndex));
+    doc.Write("General", "Radian", AngleUnitText(c.settings.angleUnit));
+    doc.Write("General", "MaxCountStrings", IniIntegerText(c.settings.TrackBarPosition()));
+    doc.Write("General", "MemoryInsertType", IniIntegerText(static_cast<int>(c.memory.InsertMode()) + 1));
+    doc.Write("General", "ColWidths", c.memory.ColumnWidthsText());
+    for (const ConstantFieldInfo& info : ConstantFieldTable()) {
+        doc.Write("Const", info.iniKey, c.settings.fields[info.field]);
+    }
+    const UserConstantsGrid& grid = c.settings.grid;
+    doc.Write("UserConstants", "CountConstants", IniIntegerText(grid.UserCount()));
+    doc.Write("UserConstants", "CurrentConstant", IniIntegerText(grid.CurrentRow() - 3));
+    const std::vector<UserConstant> constants = grid.UserConstants();
+    for (std::size_t i = 0; i < constants.size(); ++i) {
+        doc.Write("UserConstants", Key("con-", static_cast<int>(i) + 1),
+                  EncodeConstantName(constants[i].name) + "/" + constants[i].value);
+    }
+    const int count = StoredStringCount(c);
+    doc.Write("UserStrings", "CountStrings", IniIntegerText(count));
+    const std::string separator(kCellSeparator);
+    for (int k = 1; k <= count; ++k) {
+        const MemoryRow& row = c.memory.Row(k);
+        doc.Write("UserStrings", Key("str-", k),
+                  EncodeCell(TrimText(row.expression)) + separator + EncodeCell(TrimText(row.result)) +
+                      separator + EncodeCell(TrimText(row.note)));
+    }
+}
+
+std::string TooManyUserConstantsText() {
+    return "пользовательских констант больше " + IniIntegerText(kMaxUserConstants) +
+           ": столько программа не прочитает из файла";
+}
+
+bool WriteSettingsFile(Calculator& c, Platform& platform) {
+    const std::string& path = c.main.settingsFile.currentFile;
+    if (path.empty()) return true;
+    IniDocument doc;
+    const IniLoadResult loaded = doc.Load(path);
+    IniSaveResult saved;
+    if (c.settings.grid.UserCount() > kMaxUserConstants) {
+        saved = {false, TooManyUserConstantsText()};  // a file that would read back with fewer
+    } else if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
+        saved = {false, loaded.error};  // writing would lose what the file holds besides
+    } else {
+        StoreSettings(c, doc);
+        saved = doc.Save(path);
+    }
+    if (!saved.ok) {
+        platform.ShowError("Не удалось сохранить настройки в файле:\n" + path + "\n" + saved.error);
+        return false;
+    }
+    c.main.settingsFile.modified = false;
+    return true;
+}
+
+SettingsReadOutcome ReadSettingsFile(Calculator& c, Platform& platform, int historyAnswer) {
+    SettingsReadOutcome out;
+    const std::string path = c.main.settingsFile.currentFile;
+    if (path.empty()) return out;
+    IniDocument doc;
+    const IniLoadResult loaded = doc.Load(path);
+    if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
+        platform.ShowError("Не удалось прочитать файл настроек:  " + FileNameOf(path) + "\n" + loaded.error);
+        c.main.settingsFile.currentFile.clear();
+        return out;
+    }
+    if (!PassesZulHeader(doc)) {
+        platform.ShowError(NotSettingsFileText(path));
+        c.main.settingsFile.currentFile.clear();
+        return out;
+    }
+    return ReadSettingsDocument(c, platform, doc, historyAnswer);
+}
+
+SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, const IniDocument& doc,
+                                         int historyAnswer) {
+    SettingsReadOutcome out;
+    out.read = true;
+    ReadTopic(c, platform, doc, out);
+    ReadGeneral(c, platform, doc);
+    ReadConstants(c, doc);
+    ReadStrings(c, doc, historyAnswer);
+    if (c.main.activated) {
+        out.focus = FocusTarget::InputLine;
+    } else if (c.main.topic.selectedNodeIndex > 0) {
+        out.focus = FocusTarget::Tree;
+    }
+    return out;
+}
+
+int CountStoredStrings(const std::string& path) {
+    IniDocument doc;
+    if (!doc.Load(path).ok() || !PassesZulHeader(doc)) return 0;
+    return IniIntegerOr(doc.Read("UserStrings", "CountStrings", "0"), 0);
+}
+
+}  // namespace zul
