@@ -33,11 +33,6 @@ void GridModel::Reload() {
     endResetModel();
 }
 
-void GridModel::RefreshRow(int row) {
-    if (row < 1 || row > rows_) return;
-    emit dataChanged(index(row - 1, 0), index(row - 1, columnCount() - 1));
-}
-
 int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int GridModel::columnCount(const QModelIndex& parent) const {

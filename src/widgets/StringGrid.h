@@ -33,7 +33,6 @@ public:
     void SetAccess(GridAccess access) { access_ = std::move(access); }
     void SetHeader(int column, const QString& text);
     void Reload();
-    void RefreshRow(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -76,7 +75,6 @@ public:
     void CommitEdit();
     void SetColumnWidths(std::span<const int> widths);
     std::vector<int> ColumnWidths() const;
-    GridModel* gridModel() const { return model_; }
 
 signals:
     void cellSelected(int row, int column);

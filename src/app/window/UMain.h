@@ -92,7 +92,6 @@ public:
     std::string InputLineText() const;
     void SetInputLineText(const std::string& text);
     Calculator& calculator() { return calc_; }
-    Platform& platform() { return platform_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

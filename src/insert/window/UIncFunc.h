@@ -46,8 +46,6 @@ public:
     void BBtnCanselClick();
     void FormClick();
 
-    const InsertFormulaDialog& dialog() const { return *dialog_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

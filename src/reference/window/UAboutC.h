@@ -22,7 +22,6 @@ public:
 
     // Every 500 ms: the strip takes the colour of the current step, the step advances.
     void TimerAboutTimer();
-    int colourStep() const { return cycle_.step; }
 
 protected:
     void changeEvent(QEvent* event) override;

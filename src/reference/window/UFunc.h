@@ -22,7 +22,6 @@ public:
 
     // Every 5 s while the window is active: the highlight moves to the other line.
     void Timer1Timer();
-    bool copyLineHighlighted() const { return highlight_.copyLineHighlighted; }
 
 protected:
     void changeEvent(QEvent* event) override;
