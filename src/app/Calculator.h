@@ -19,7 +19,6 @@
 
 namespace zul {
 
-inline constexpr std::string_view kVersionText = "1.4";
 inline constexpr std::string_view kLiteratureFileName = "Zul.lit";
 
 // Fields of TFormFace beyond its controls.

@@ -1,25 +1,13 @@
 // Open, save, save as, close, the recent-file switch, auto-load and exit.
 #include "app/FileCommands.h"
 
-#include <filesystem>
-
 #include "app/Calculator.h"
+#include "eval/Text.h"
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
 
 namespace zul {
 namespace {
-
-std::string UpperAscii(std::string s) {
-    for (char& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return s;
-}
-
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
 
 FileDialogRequest SettingsDialog(std::string title) {
     return {std::move(title), std::string(kSettingsFilter), std::string(kSettingsExtension), {}};
@@ -28,22 +16,6 @@ FileDialogRequest SettingsDialog(std::string title) {
 const std::string kChooseAnother = "Выберите другое имя.";
 
 }  // namespace
-
-std::string ExtensionOf(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-bool HasSettingsExtension(const std::string& path) {
-    return UpperAscii(ExtensionOf(path)) == UpperAscii(std::string(kSettingsExtension));
-}
-
-std::string WithDefaultExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    if (name.empty() || name.find('.') != std::string::npos) return path;
-    return path + "." + std::string(kSettingsExtension);
-}
 
 FileCommandOutcome FileCommands::NFileSaveClick() {
     const SettingsFileState& file = c_.main.settingsFile;
@@ -60,22 +32,17 @@ FileCommandOutcome FileCommands::NFileSaveClick() {
 }
 
 FileCommandOutcome FileCommands::NFileSaveAsClick() {
-    const std::optional<std::string> chosen =
-        platform_.SaveFileDialog(SettingsDialog("Сохранить настройки Калькулятора"));
-    if (!chosen || chosen->empty()) return {};
-    const std::string path = WithDefaultExtension(*chosen);
-    if (!HasSettingsExtension(path)) {
+    const std::optional<ChosenFile> chosen =
+        ChooseFile(platform_, SettingsDialog("Сохранить настройки Калькулятора"), FileDialogKind::Save);
+    if (!chosen) return {};
+    const std::string& path = chosen->path;
+    if (!chosen->hasExtension) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Настройки сохраняются в файлах с расширениями \"*.ini\" !\n" + kChooseAnother);
         return {};
     }
-    // For display, a run of dots at the first dot counts as one; the extension follows it.
-    std::string name = FileNameOf(path);
-    const std::size_t dot = name.find('.');
-    std::size_t runEnd = dot + 1;
-    while (runEnd < name.size() && name[runEnd] == '.') ++runEnd;
-    name.erase(dot + 1, runEnd - dot - 1);
-    if (name.find('.', dot + 1) != std::string::npos) {
+    std::string name;
+    if (!SingleExtension(path, name)) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Ошибка в расширении файла:  " + name);
         return {};
@@ -110,18 +77,18 @@ SettingsReadOutcome FileCommands::ReadAndRemember(const std::string& path, int h
 }
 
 FileCommandOutcome FileCommands::NFileLoadClick() {
-    const std::optional<std::string> chosen =
-        platform_.OpenFileDialog(SettingsDialog("Открыть настройки Калькулятора"));
-    if (!chosen || chosen->empty()) return {};
-    const std::string path = WithDefaultExtension(*chosen);
-    if (!HasSettingsExtension(path)) {
+    const std::optional<ChosenFile> chosen =
+        ChooseFile(platform_, SettingsDialog("Открыть настройки Калькулятора"), FileDialogKind::Open);
+    if (!chosen) return {};
+    const std::string& path = chosen->path;
+    if (!chosen->hasExtension) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Этой командой можно открывать файлы только с расширениями \"*.ini\" !\n" +
                             kChooseAnother);
         return {};
     }
     const std::string name = FileNameOf(path);
-    if (UpperAscii(name) == UpperAscii(kProgramIniName)) {
+    if (EqualIgnoringAsciiCase(name, kProgramIniName)) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Файл:  " + name +
                             "\nзарезервирован программой Zul.exe, поэтому не может быть "
@@ -131,7 +98,7 @@ FileCommandOutcome FileCommands::NFileLoadClick() {
     }
     int answer = kAnswerAppend;
     if (!AskHistoryQuestion(path, answer)) return {};
-    if (!FileExists(path)) {
+    if (!IsFile(path)) {
         c_.main.settingsFile.currentFile.clear();
         platform_.ShowError("Файл не существует:  " + path);
         return {};
@@ -211,7 +178,7 @@ FileCommandOutcome FileCommands::FormActivate() {
     c_.main.activationGuard = true;
     FileCommandOutcome outcome;
     const SettingsModel& s = c_.settings;
-    if (s.autoLoad && !s.autoLoadPath.empty() && FileExists(s.autoLoadPath)) {
+    if (s.autoLoad && !s.autoLoadPath.empty() && IsFile(s.autoLoadPath)) {
         outcome.read = ReadAndRemember(s.autoLoadPath, kAnswerAppend);
         outcome.changedConfiguration = outcome.read->read;
     }

@@ -50,11 +50,4 @@ private:
     Platform& platform_;
 };
 
-// Appends the default extension to a name typed without one, as the file dialogs do.
-std::string WithDefaultExtension(const std::string& path);
-// The extension after the last dot of the file name, without the dot; empty when none.
-std::string ExtensionOf(const std::string& path);
-// The extension is "ini", in any letter case.
-bool HasSettingsExtension(const std::string& path);
-
 }  // namespace zul

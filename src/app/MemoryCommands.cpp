@@ -4,18 +4,12 @@
 #include <algorithm>
 
 #include "app/InputHistory.h"
+#include "eval/Text.h"
 #include "platform/Platform.h"
 #include "settings/IniInteger.h"
 #include "settings/SettingsFileState.h"
 
 namespace zul {
-namespace {
-std::string TrimmedCell(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
-}  // namespace
 
 MemoryCellSelection DescribeMemoryCell(int column, int row) {
     const std::string number = IniIntegerText(row);
@@ -62,7 +56,7 @@ std::optional<std::string> MemoryCommands::BBtnAddCalcClick(std::string_view inp
     const int row = table_.SelectedRow();
     if (column == 3) return std::nullopt;
     const bool isResult = column == 2;
-    const std::string value = TrimmedCell(isResult ? table_.Row(row).result : table_.Row(row).expression);
+    const std::string value = Trim(isResult ? table_.Row(row).result : table_.Row(row).expression);
     if (value.empty()) return std::nullopt;
     std::string text = InsertIntoInputLine(table_.InsertMode(), inputLine, value);
     settingsFile_.MarkModifiedIfInUse();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Calculator.h"
+#include "eval/Text.h"
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
 #include "platform/Question.h"
@@ -17,11 +18,6 @@ namespace {
 // The sections a settings file owns, erased before each write.
 constexpr std::string_view kOwnedSections[] = {"Program", "General", "Const", "UserConstants", "UserStrings"};
 
-std::string TrimText(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
 
 std::string Key(std::string_view prefix, int k) { return std::string(prefix) + IniIntegerText(k); }
 
@@ -82,7 +78,7 @@ void ReadConstants(Calculator& c, const IniDocument& doc) {
     std::vector<UserConstant> constants;
     constants.reserve(static_cast<std::size_t>(count));
     for (int k = 1; k <= count; ++k) {
-        const std::string text = TrimText(doc.Read("UserConstants", Key("con-", k), "/"));
+        const std::string text = Trim(doc.Read("UserConstants", Key("con-", k), "/"));
         UserConstant uc;
         if (!text.empty() && text != "/") {
             const std::size_t slash = text.find('/');
@@ -110,12 +106,12 @@ void ReadStrings(Calculator& c, const IniDocument& doc, int historyAnswer) {
     if (historyAnswer == kAnswerKeep) return;
     // A missing key is an empty line, which adds nothing: only the keys present are read.
     for (const auto& [k, value] : NumberedValues(doc, "UserStrings", "str-", count)) {
-        const std::string line = TrimText(value);
+        const std::string line = Trim(value);
         // The stored cells split as the decoded ones would, but may hold escapes.
         const MemoryRow stored = SplitMemoryLine(line);
         const MemoryRow row{DecodeCell(stored.expression), DecodeCell(stored.result), DecodeCell(stored.note)};
         // The history item is the row's expression; an empty one is no expression.
-        if (!TrimText(row.expression).empty()) c.main.history.Append(row.expression);
+        if (!Trim(row.expression).empty()) c.main.history.Append(row.expression);
         if (!c.memory.AddOrUpdateLine(0, line)) continue;
         const int r = c.memory.RowCount();
         if (row.expression != stored.expression) c.memory.SetCell(r, 1, row.expression);
@@ -155,8 +151,8 @@ void StoreSettings(const Calculator& c, IniDocument& doc) {
     for (int k = 1; k <= count; ++k) {
         const MemoryRow& row = c.memory.Row(k);
         doc.Write("UserStrings", Key("str-", k),
-                  EncodeCell(TrimText(row.expression)) + separator + EncodeCell(TrimText(row.result)) +
-                      separator + EncodeCell(TrimText(row.note)));
+                  EncodeCell(Trim(row.expression)) + separator + EncodeCell(Trim(row.result)) +
+                      separator + EncodeCell(Trim(row.note)));
     }
 }
 

@@ -1,11 +1,10 @@
 // Settings window commands.
 #include "app/SettingsModelCommands.h"
 
-#include <filesystem>
-
 #include "app/Calculator.h"
-#include "platform/Platform.h"
 #include "app/FileCommands.h"
+#include "platform/FilePaths.h"
+#include "platform/Platform.h"
 
 namespace zul {
 
@@ -40,18 +39,16 @@ void SettingsCommands::SetEscExit(bool on) { c_.settings.escExit = on; }
 void SettingsCommands::SetAskExit(bool on) { c_.settings.askExit = on; }
 
 void SettingsCommands::BBtnAutoLoadClick() {
-    const std::optional<std::string> chosen = platform_.OpenFileDialog({"Файл с настройками калькулятора",
-                                                                        std::string(kSettingsFilter),
-                                                                        std::string(kSettingsExtension),
-                                                                        {}});
-    if (!chosen) return;
-    const std::string path = WithDefaultExtension(*chosen);
-    if (!HasSettingsExtension(path)) return;
+    const std::optional<ChosenFile> chosen = ChooseFile(
+        platform_,
+        {"Файл с настройками калькулятора", std::string(kSettingsFilter), std::string(kSettingsExtension), {}},
+        FileDialogKind::Open);
+    if (!chosen || !chosen->hasExtension) return;
+    const std::string path = chosen->path;
     c_.settings.autoLoadPath = path;
     c_.main.settingsFile.modified = true;  // the field changed
     if (c_.settings.autoLoadPath.empty()) c_.settings.autoLoad = false;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!IsFile(path)) {
         c_.settings.autoLoadPath.clear();
         platform_.ShowError("Файл не существует:  " + path);
     }

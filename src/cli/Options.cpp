@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "Version.h"
+
 namespace zul::cli {
 
 namespace {
@@ -123,6 +125,6 @@ std::string UsageText() {
            "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error.\n";
 }
 
-std::string VersionText() { return "zulc (ЗУЛ) 1.4.3"; }
+std::string VersionText() { return "zulc (ЗУЛ) " + std::string(kVersion); }
 
 }  // namespace zul::cli

@@ -40,7 +40,4 @@ private:
     bool appendedLoad_ = false;
 };
 
-// The name the dialogs give a file typed without extension: "list" -> "list.sl".
-std::string WithListExtension(const std::string& path);
-
 }  // namespace zul

@@ -1,6 +1,8 @@
 // The function list lines and the about box texts.
 #include "reference/FunctionListData.h"
 
+#include "Version.h"
+
 namespace zul {
 namespace {
 
@@ -27,9 +29,11 @@ constexpr std::string_view kFunctionLines[] = {
     "x!  - факториал числа (x):  1*2*3*...x",
 };
 
-constexpr AboutRow kAboutRows[] = {
+const std::string kAboutVersion = AboutVersionText();
+
+const AboutRow kAboutRows[] = {
     {"Имя:", "ЗУЛ - калькулятор для проектирования инженерных систем"},
-    {"Версия:", "1.4.3.  (17.10.1999)"},
+    {"Версия:", kAboutVersion},
     {"Назначение:",
      "Наиболее распространенные математические вычисления, а также различные простейшие инженерные "
      "расчеты преимущественно в области проектирования инженерных сооружений и санитарно-технических "
@@ -49,6 +53,10 @@ constexpr std::string_view kNoteLines[] = {
 };
 
 }  // namespace
+
+std::string AboutVersionText() { return std::string(kVersion) + ".  (17.10.1999)"; }
+std::string VersionItemText() { return "Zul.exe (ver. " + std::string(kVersion) + ")"; }
+std::string VersionMenuCaption() { return VersionItemText() + ",   [101 расчет]"; }
 
 std::span<const std::string_view> FunctionListLines() { return kFunctionLines; }
 std::span<const AboutRow> AboutRows() { return kAboutRows; }

@@ -3,17 +3,11 @@
 
 #include <filesystem>
 
+#include "eval/Text.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
 
 namespace zul {
-namespace {
-std::string TrimValue(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
-}  // namespace
 
 std::string ProgramIniPath(const std::string& startDirectory) {
     return (std::filesystem::path(startDirectory) / kProgramIniName).string();
@@ -41,7 +35,7 @@ ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
     ProgramIniValues values;
     if (!PassesZulHeader(doc)) return values;
     values.autoLoad = doc.Read("AutoLoad", "True", "0") == "1";
-    values.autoLoadPath = TrimValue(doc.Read("AutoLoad", "FileName", ""));
+    values.autoLoadPath = Trim(doc.Read("AutoLoad", "FileName", ""));
     const std::string radian = doc.Read("General", "Radian", "0");
     values.angleUnit = radian == "1"   ? AngleUnit::Degrees
                        : radian == "2" ? AngleUnit::Grads
@@ -54,7 +48,7 @@ ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
 void StoreProgramIni(const ProgramIniValues& values, IniDocument& doc) {
     WriteZulHeader(doc);
     doc.Write("AutoLoad", "True", values.autoLoad ? "1" : "0");
-    doc.Write("AutoLoad", "FileName", TrimValue(values.autoLoadPath));
+    doc.Write("AutoLoad", "FileName", Trim(values.autoLoadPath));
     doc.Write("General", "Radian", AngleUnitText(values.angleUnit));
     doc.Write("General", "EscExit", values.escExit ? "1" : "0");
     doc.Write("General", "AskExit", values.askExit ? "1" : "0");

@@ -20,6 +20,8 @@
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
 #include "app/FileCommands.h"
+#include "reference/FunctionListData.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 
@@ -199,7 +201,7 @@ void TFormFace::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3),   [101 расчет]"));
+    NZulExe->setText(ToQ(VersionMenuCaption()));
     PMIncRas->setText(QStringLiteral("Вставить в виде строки"));
     PMIncParSk->setText(QStringLiteral("Вставить пары скобок [ ]"));
     PMLiter->setText(QStringLiteral("Литература"));

@@ -19,6 +19,7 @@
 #include "widgets/QtText.h"
 #include "widgets/GridGlyphs.h"
 #include "widgets/StringGrid.h"
+#include "reference/FunctionListData.h"
 
 namespace zul {
 
@@ -226,7 +227,7 @@ void TFormVirStrings::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3)"));
+    NZulExe->setText(ToQ(VersionItemText()));
 
     SetHint(SpButOpen, QStringLiteral("Открыть список строк"));
     SetHint(SpButSave, QStringLiteral("Сохранить список строк"));
