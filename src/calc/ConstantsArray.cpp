@@ -1,9 +1,30 @@
-// Defaults of the physical constants.
+// Defaults of the physical constants, read from their texts.
 #include "calc/ConstantsArray.h"
 
-namespace zul {
+#include <charconv>
+#include <cstring>
 
-ConstantsArray::ConstantsArray()
-    : values_{-26.2f, -16.1f, -8.6f, -3.2f, 0.0f, 1.2f, 1.0f, -1.1f, 970.0f, 7900.0f, 4.18f, 1.005f, 1.25f} {}
+namespace zul {
+namespace {
+
+std::array<float, ConstantsArray::kCount> ReadDefaults() {
+    std::array<float, ConstantsArray::kCount> values{};
+    for (const ConstantDefault& d : kConstantDefaults) {
+        const char* p = d.text;
+        const char* end = p + std::strlen(p);
+        for (std::size_t i = static_cast<std::size_t>(d.index - 1); p < end && i < values.size(); ++i) {
+            p = std::from_chars(p, end, values[i]).ptr;
+            if (p < end && *p == ' ') ++p;
+        }
+    }
+    return values;
+}
+
+}  // namespace
+
+ConstantsArray::ConstantsArray() {
+    static const std::array<float, kCount> kDefaults = ReadDefaults();
+    values_ = kDefaults;
+}
 
 }  // namespace zul

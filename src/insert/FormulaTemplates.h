@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
 #include "insert/SetupRecord.h"
 
 namespace zul {
@@ -16,11 +17,11 @@ namespace zul {
 // The current texts of the settings window's edit fields, taken verbatim (not trimmed,
 // not reformatted). The defaults are those of a fresh settings window.
 struct SettingsTexts {
-    std::string roVoda = "970";      // EditPlotnVoda
-    std::string cmVoda = "4.18";     // EditTeplMVoda
-    std::string cmVozd = "1.005";    // EditTeplMVozd
-    std::string cvVozd = "1.25";     // EditTeplVVozd
-    std::string roMatTrub = "7900";  // EditPlotnMatTr
+    std::string roVoda = DefaultConstantText(ConstantsArray::RoVoda);        // EditPlotnVoda
+    std::string cmVoda = DefaultConstantText(ConstantsArray::CmVoda);        // EditTeplMVoda
+    std::string cmVozd = DefaultConstantText(ConstantsArray::CmVozd);        // EditTeplMVozd
+    std::string cvVozd = DefaultConstantText(ConstantsArray::CvVozd);        // EditTeplVVozd
+    std::string roMatTrub = DefaultConstantText(ConstantsArray::RoMatTrub);  // EditPlotnMatTr
 };
 
 struct FormulaTemplate {

@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
+
 namespace zul {
 
 inline constexpr int kNoiseCount = 8;
 
 // The A-weighting corrections of the bands 63 to 8000 Hz.
-inline constexpr const char* kDefaultNoiseText = "-26.2 -16.1 -8.6 -3.2 0 1.2 1 -1.1";
+inline constexpr const char* kDefaultNoiseText = DefaultConstantText(1);
 
 // The fall-back value of each position, used wherever an item cannot be converted.
 const std::array<float, kNoiseCount>& NoiseFallbackValues();
