@@ -31,6 +31,14 @@ void CaptionPanel::setTextColor(const QColor& color) {
     applyColors();
 }
 
+void CaptionPanel::showBanner(const QString& text, const QColor& textColor, const QColor& background) {
+    setText(text);
+    textColor_ = textColor;
+    color_ = background;
+    applyColors();
+    show();
+}
+
 void CaptionPanel::applyColors() {
     QPalette p = palette();
     p.setColor(QPalette::Window, color_.isValid() ? color_ : ButtonFace());

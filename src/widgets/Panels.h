@@ -31,6 +31,8 @@ public:
     void setPanelColor(const QColor& color);
     QColor panelColor() const { return color_; }
     void setTextColor(const QColor& color);
+    // Shows the panel as a banner: the text in its colours.
+    void showBanner(const QString& text, const QColor& textColor, const QColor& background);
 
 signals:
     void clicked();

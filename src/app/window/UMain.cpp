@@ -2,7 +2,6 @@
 #include "app/window/UMain.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLayout>
 #include <QComboBox>
 #include <QFrame>
@@ -230,24 +229,18 @@ void TFormFace::setTexts() {
 
 namespace zul {
 
-TFormFace::TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* busy, QWidget* parent)
+TFormFace::TFormFace(Calculator& calculator, Platform& platform, WindowFactory& windows, BusyIndicator* busy,
+                     QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       calc_(calculator),
       platform_(platform),
       busy_(busy),
-      files_(std::make_unique<FileCommands>(calculator, platform)) {
+      files_(std::make_unique<FileCommands>(calculator, platform)),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormFace"));
     dataFolders_ = FindDataFolders(calc_.main.startDirectory, QCoreApplication::applicationFilePath().toStdString());
-    runModal_ = [](QWidget* window) {
-        if (auto* dialog = qobject_cast<QDialog*>(window)) {
-            dialog->exec();
-        } else {
-            window->setWindowModality(Qt::ApplicationModal);
-            window->show();
-        }
-    };
     createWidgets();
     createMenus();
     setTexts();
@@ -269,8 +262,6 @@ TFormFace::TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* 
 }
 
 TFormFace::~TFormFace() = default;
-
-void TFormFace::SetWindows(const Windows& windows) { windows_ = windows; }
 
 void TFormFace::RefreshFromCalculator() {
     RefreshHistoryItems();

@@ -3,18 +3,19 @@
 #include "app/window/UMain.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
 #include "platform/FaultGuard.h"
 #include "app/MainWindowRules.h"
-#include "platform/Platform.h"
+#include "app/FileCommands.h"
+#include "app/window/WindowFactory.h"
 #include "calc/Pictures.h"
 #include "insert/FormulaTemplates.h"
 #include "insert/ShowLiterature.h"
-#include "app/FileCommands.h"
+#include "memory/window/UMemory.h"
+#include "platform/Platform.h"
 
 namespace zul {
 
@@ -48,36 +49,28 @@ void TFormFace::ShowFileOutcome(const FileCommandOutcome& outcome) {
     if (read.focus == FocusTarget::Tree) TViewTip->setFocus();
 }
 
-void TFormFace::ShowOwned(QWidget* window) {
-    if (window == nullptr) return;
-    runModal_(window);
-    RefreshFromCalculator();
-}
-
-void TFormFace::ShowTemporary(const std::function<QWidget*(QWidget*)>& make) {
-    if (!make) return;
-    QWidget* window = make(this);
-    if (window == nullptr) return;
-    runModal_(window);
-    delete window;
-}
-
-void TFormFace::NNastrOptionsClick() { ShowOwned(windows_.options); }
-void TFormFace::NVichStringsClick() { ShowOwned(windows_.lists); }
+void TFormFace::NNastrOptionsClick() { windows_.Show(WindowKind::Options, this); }
+void TFormFace::NVichStringsClick() { windows_.Show(WindowKind::Lists, this); }
 
 void TFormFace::SpButtonMemClick() {
-    QWidget* memory = windows_.memory;
+    QWidget* memory = windows_.lasting().memory;
     if (memory == nullptr) return;
     const int inputTop = CBoxMainStr->mapTo(centralWidget(), QPoint(0, 0)).y();
     const WindowPlace place =
         MemoryWindowPlace(frameGeometry().left(), frameGeometry().top(), inputTop, memory->frameGeometry().height());
     memory->move(place.left, place.top);
-    ShowOwned(memory);
+    windows_.Show(WindowKind::Memory, this);
 }
 
-void TFormFace::NHelpFuncClick() { ShowTemporary(windows_.makeFunc); }
-void TFormFace::NHelpEdIzmClick() { ShowTemporary(windows_.makeEdIzm); }
-void TFormFace::NHelpAboutClick() { ShowTemporary(windows_.makeAbout); }
+void TFormFace::NHelpFuncClick() { windows_.Show(WindowKind::FunctionList, this); }
+void TFormFace::NHelpEdIzmClick() { windows_.Show(WindowKind::UnitReference, this); }
+void TFormFace::NHelpAboutClick() { windows_.Show(WindowKind::About, this); }
+
+std::string TFormFace::InputLineText() const { return CBoxMainStr->currentText().toStdString(); }
+
+void TFormFace::SetInputLineText(const std::string& text) {
+    CBoxMainStr->setEditText(QString::fromStdString(text));
+}
 
 void TFormFace::BBtnHelpClick() {
     const std::optional<std::string> help = FindHelpFile(dataFolders_.help);
@@ -85,13 +78,16 @@ void TFormFace::BBtnHelpClick() {
 }
 
 void TFormFace::SpButtonVstFuncClick() {
-    if (!windows_.runInsertDialog) return;
+    const RunDialogFunction runInsertDialog = windows_.InsertDialog();
+    if (!runInsertDialog) return;
     const SettingsTexts texts{
         calc_.settings.fields[ConstantField::PlotnVoda], calc_.settings.fields[ConstantField::TeplMVoda],
         calc_.settings.fields[ConstantField::TeplMVozd], calc_.settings.fields[ConstantField::TeplVVozd],
         calc_.settings.fields[ConstantField::PlotnMatTr]};
     std::optional<std::string> text;
-    RunGuarded(platform_, [&] { text = RunInsertFormula(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
+    RunGuarded(platform_, [&] {
+        text = RunInsertFormula(calc_.main.topic.calculationCode, texts, runInsertDialog);
+    });
     RefreshFromCalculator();
     if (!text) return;
     ShowInputText(*text);

@@ -47,15 +47,16 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
 
 }  // namespace
 
-TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
+TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, WindowFactory& windows,
+                                 QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform, [this] { ShowList(); }),
-      files_(list_, platform_, calculator.question) {
+      files_(list_, platform_, calculator.question),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormVirStrings"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
-    runModal_ = [](QDialog* window) { window->exec(); };
     createMenus();
     createWidgets();
     setTexts();

@@ -9,16 +9,14 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
+#include "app/window/WindowFactory.h"
+#include "lists/window/UVichStr.h"
 #include "platform/FaultGuard.h"
 #include "platform/Platform.h"
 #include "widgets/Panels.h"
-#include "widgets/WindowHelp.h"
 #include "widgets/QtText.h"
-#include "lists/window/UVichStr.h"
 #include "widgets/StringGrid.h"
-#include "reference/window/UAboutC.h"
-#include "reference/window/UEdIzm.h"
-#include "reference/window/UFunc.h"
+#include "widgets/WindowHelp.h"
 
 namespace zul {
 
@@ -159,28 +157,20 @@ void TFormVirStrings::reject() {
 void TFormVirStrings::SpButOptClick() {
     if (computing_) return;
     StrGridVir->CommitEdit();
-    if (options_) {
-        options_();
-        return;
-    }
-    QWidget* owner = parentWidget();
-    auto* window = owner != nullptr ? owner->findChild<QDialog*>(QStringLiteral("FormOptions")) : nullptr;
-    if (window != nullptr) runModal_(window);
+    windows_.Show(WindowKind::Options, this);
 }
 
-void TFormVirStrings::NHelpFuncClick() {
-    TFormFunc window(this);
-    runModal_(&window);
+void TFormVirStrings::NHelpFuncClick() { windows_.Show(WindowKind::FunctionList, this); }
+void TFormVirStrings::NHelpEdIzmClick() { windows_.Show(WindowKind::UnitReference, this); }
+void TFormVirStrings::NHelpAboutClick() { windows_.Show(WindowKind::About, this); }
+
+void TFormVirStrings::ShowBanner(const QString& text, const QColor& textColor, const QColor& background) {
+    PanCloseWin->showBanner(text, textColor, background);
 }
 
-void TFormVirStrings::NHelpEdIzmClick() {
-    TFormEdIzm window(calc_.main.unitReferencePosition, this);
-    runModal_(&window);
-}
-
-void TFormVirStrings::NHelpAboutClick() {
-    TFormAbout window(this);
-    runModal_(&window);
+void TFormVirStrings::HideBanner(const QString& text) {
+    PanCloseWin->setText(text);
+    PanCloseWin->hide();
 }
 
 void TFormVirStrings::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }

@@ -29,16 +29,16 @@ constexpr int kSpeedTop = 5;  // speed buttons in the tool panel
 
 }  // namespace
 
-TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
+TFormMem::TFormMem(Calculator& calculator, Platform& platform, WindowFactory& windows, QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform),
       commands_(std::make_unique<MemoryCommands>(calculator.memory, calculator.main.settingsFile,
-                                                 calculator.main.history, platform)) {
+                                                 calculator.main.history, platform)),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormMem"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
-    runModal_ = [](QDialog* window) { window->exec(); };
     createWidgets();
     setTexts();
     setFonts();
@@ -143,15 +143,6 @@ void TFormMem::createConnections() {
             [this](int row, int column) { StrGridChislSelectCell(row, column); });
     connect(StrGridChisl, &StringGrid::columnResized, this,
             [this](int column, int width) { calc_.memory.SetColumnWidth(column, width); });
-}
-
-void TFormMem::PlaceAboveInputLine(const QWidget* mainWindow, const QWidget* inputLine) {
-    if (mainWindow == nullptr || inputLine == nullptr) return;
-    const int inputTop = inputLine->mapTo(mainWindow, QPoint(0, 0)).y();
-    const QRect main = mainWindow->frameGeometry();
-    // Part of the memory window's height is its frame; the rule counts the outer height.
-    const int outerHeight = frameGeometry().height() > height() ? frameGeometry().height() : height();
-    move(main.left(), main.top() + inputTop - outerHeight + 14);
 }
 
 void TFormMem::showEvent(QShowEvent* event) {

@@ -4,13 +4,13 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
+#include "app/MemoryCommands.h"
+#include "app/window/WindowFactory.h"
 #include "platform/Platform.h"
 #include "widgets/Panels.h"
-#include "widgets/WindowHelp.h"
-#include "app/MemoryCommands.h"
 #include "widgets/StringGrid.h"
+#include "widgets/WindowHelp.h"
 #include "memory/window/UMemory.h"
-#include "reference/window/UAboutC.h"
 
 namespace zul {
 
@@ -65,18 +65,11 @@ void TFormMem::SpButClearClick() {
     ShowTable();
 }
 
-QComboBox* TFormMem::inputLine() const {
-    if (inputLine_ != nullptr) return inputLine_;
-    QWidget* main = parentWidget();
-    return main != nullptr ? main->findChild<QComboBox*>(QStringLiteral("CBoxMainStr")) : nullptr;
-}
-
 void TFormMem::BBtnAddCalcClick() {
     StrGridChisl->CommitEdit();
-    QComboBox* line = inputLine();
-    const std::string current = line != nullptr ? line->currentText().toStdString() : std::string();
-    commands_->PutIntoInputLine(current, [line](const std::string& text) {
-        if (line != nullptr) line->setEditText(QString::fromStdString(text));
+    const std::string current = inputLine_.text ? inputLine_.text() : std::string();
+    commands_->PutIntoInputLine(current, [this](const std::string& text) {
+        if (inputLine_.setText) inputLine_.setText(text);
     });
 }
 
@@ -88,10 +81,7 @@ void TFormMem::reject() {
     QDialog::reject();
 }
 
-void TFormMem::SpButAboutMemClick() {
-    TFormAbout about(this);
-    runModal_(&about);
-}
+void TFormMem::SpButAboutMemClick() { windows_.Show(WindowKind::About, this); }
 
 void TFormMem::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }
 
