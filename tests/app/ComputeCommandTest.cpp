@@ -83,7 +83,7 @@ TEST(ComputeCommand, ExistingHistoryItemUpdatesTheFirstMatchingRow) {
 
 TEST(ComputeCommand, ACommentHoldingTheSeparatorStaysInItsCell) {
     Calculator calc = Fresh();
-    ASSERT_TRUE(BBtnVichislClick(calc, "2+3 //! x").computed);
+    ASSERT_TRUE(Compute(calc, "2+3 //! x").computed);
     ASSERT_EQ(calc.memory.RowCount(), 1);
     EXPECT_EQ(calc.memory.Row(1).expression, "2+3 //! x");
     EXPECT_EQ(calc.memory.Row(1).result, "5");
