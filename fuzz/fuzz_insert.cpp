@@ -8,9 +8,9 @@
 
 #include "FuzzSupport.h"
 #include "app/Calculator.h"
+#include "app/CalculatorInsertHost.h"
 #include "calc/Catalogue.h"
 #include "eval/Extended.h"
-#include "insert/CalculatorInsertHost.h"
 #include "insert/InsertFormula.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

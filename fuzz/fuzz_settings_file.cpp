@@ -8,11 +8,11 @@
 
 #include "FuzzSupport.h"
 #include "app/Calculator.h"
-#include "app/ScriptedPlatform.h"
+#include "app/SettingsFile.h"
 #include "eval/NumberText.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/IniEncoding.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsFile.h"
 
 namespace {
 

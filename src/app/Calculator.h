@@ -4,23 +4,20 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "app/InputHistory.h"
 #include "app/RecentCalculations.h"
 #include "app/SessionReport.h"
 #include "calc/Selection.h"
-#include "eval/Extended.h"
 #include "memory/MemoryTable.h"
-#include "reference/Question.h"
+#include "platform/Question.h"
 #include "settings/ProgramIni.h"
 #include "settings/SettingsFileState.h"
 #include "settings/SettingsModel.h"
 
 namespace zul {
 
-inline constexpr std::string_view kVersionText = "1.4";
 inline constexpr std::string_view kLiteratureFileName = "Zul.lit";
 
 // Fields of TFormFace beyond its controls.
@@ -32,9 +29,6 @@ struct MainState {
     InputHistory history;
     RecentCalculations recent;
 
-    Extended currentResult = 0;
-    std::optional<Extended> lastResult;
-    std::string resultText;
     bool calculationMarker = false;
 
     std::array<int, 3> unitReferencePosition{7, 1, 1};

@@ -6,13 +6,12 @@
 
 namespace zul {
 
-ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputText, BusyIndicator* busy) {
+ComputeOutcome Compute(Calculator& calculator, std::string_view inputText, BusyIndicator* busy) {
     MainState& main = calculator.main;
     ComputeOutcome outcome;
     const std::string entered(inputText);
     if (Trim(entered).empty()) return outcome;
 
-    main.currentResult = 0;
     main.calculationMarker = false;
     EvalContext context = calculator.settings.MakeEvalContext();
     context.busy = busy;
@@ -26,10 +25,7 @@ ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputTe
     if (result.route == LineRoute::TimeSum) {
         outcome.inputText = Trim(result.timeText);
     } else {
-        main.currentResult = result.value;
-        main.lastResult = result.value;
-        main.resultText = ResultText(result.value);
-        outcome.inputText = main.resultText;
+        outcome.inputText = ResultText(result.value);
     }
     main.calculationMarker = result.route != LineRoute::Plain;
 

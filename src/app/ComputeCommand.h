@@ -1,5 +1,5 @@
-// The compute command BBtnVichislClick: from the text of the input line to the text it
-// shows next, recording the history, the memory and the recent calculations.
+// The compute command (BBtnVichislClick of the main window): from the text of the input line
+// to the text it shows next, recording the history, the memory and the recent calculations.
 #pragma once
 
 #include <string>
@@ -18,7 +18,7 @@ struct ComputeOutcome {
 
 // Arithmetic faults leave as ArithmeticFault; the window shows FaultText in the message
 // box captioned "Калькулятор" and the input line keeps its text.
-ComputeOutcome BBtnVichislClick(Calculator& calculator, std::string_view inputText,
+ComputeOutcome Compute(Calculator& calculator, std::string_view inputText,
                                 BusyIndicator* busy = nullptr);
 
 }  // namespace zul

@@ -4,15 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/FilePaths.h"
+
 namespace zul {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool IsFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
 
 bool IsDirectory(const fs::path& path) {
     std::error_code error;
@@ -40,9 +37,9 @@ bool FolderHasData(const std::string& folder, ShippedData item) {
         case ShippedData::Pictures:
             return IsDirectory(base / "Pict");
         case ShippedData::Literature:
-            return IsFile(base / "Zul.lit");
+            return IsFile((base / "Zul.lit").string());
         case ShippedData::Help:
-            return IsFile(base / "Zul.htm") || IsFile(base / "Zul.html");
+            return IsFile((base / "Zul.htm").string()) || IsFile((base / "Zul.html").string());
     }
     return false;
 }

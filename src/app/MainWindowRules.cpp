@@ -2,20 +2,15 @@
 #include "app/MainWindowRules.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "app/Calculator.h"
 #include "calc/Pictures.h"
 #include "memory/MemoryTable.h"
+#include "platform/FilePaths.h"
 
 namespace zul {
 
 namespace {
-
-bool IsFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
 
 std::string PicturePath(const std::string& startDirectory, int index) {
     std::filesystem::path path(startDirectory);
@@ -45,7 +40,7 @@ std::vector<std::string> PictureCandidates(const std::string& startDirectory, in
 std::optional<std::string> FindHelpFile(const std::string& directory) {
     for (const char* name : {"Zul.htm", "Zul.html"}) {
         const std::filesystem::path path = std::filesystem::path(directory) / name;
-        if (IsFile(path)) return path.string();
+        if (IsFile(path.string())) return path.string();
     }
     return std::nullopt;
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/JournalEntry.h"
-#include "app/ReportHeading.h"
+#include "settings/ReportHeading.h"
 
 namespace zul {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/JournalEntry.h"
-#include "app/ReportHeading.h"
+#include "settings/ReportHeading.h"
 #include "app/ReportPictures.h"
 
 namespace zul {

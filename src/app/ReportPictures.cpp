@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "calc/Pictures.h"
+#include "platform/FilePaths.h"
 
 namespace zul {
 namespace {
@@ -16,8 +17,8 @@ namespace {
 constexpr std::uintmax_t kMaxPictureBytes = 8u * 1024u * 1024u;
 
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& path) {
+    if (!IsFile(path.string())) return std::nullopt;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec || size > kMaxPictureBytes) return std::nullopt;
     std::ifstream in(path, std::ios::binary);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/Journal.h"
-#include "app/ReportHeading.h"
+#include "settings/ReportHeading.h"
 #include "settings/IniDocument.h"
 
 namespace zul {

@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
 #include "eval/EvalContext.h"
 #include "eval/Extended.h"
-#include "settings/ConstantsArray.h"
 
 namespace zul {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <span>
 
+#include "calc/ConstantsArray.h"
 #include "calc/FormulaNumber.h"
 #include "eval/EvalContext.h"
-#include "settings/ConstantsArray.h"
 
 namespace zul {
 

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "calc/Formula.h"
-#include "eval/Functions.h"  // kPi, the Extended π of the evaluator
+#include "eval/Functions.h"  // kPi, the Extended π of the evaluator, and its functions
 
 namespace zul {
 
@@ -15,11 +15,6 @@ inline constexpr Num kC900 = 2827.4333882308139148L;   // 900·π
 // Air density from temperature, ρt = 353 / (t + 273.15), is undefined at exactly −273.15.
 inline constexpr Num kKelvin = 273.15L;
 inline constexpr Num kAbsoluteZero = -273.15L;
-
-// Codes of the evaluator's functions (ApplyFunction) that formulas use.
-inline constexpr int kFunctionSin = 5;
-inline constexpr int kFunctionCos = 6;
-inline constexpr int kFunctionLg = 13;
 
 std::span<const Formula> WaterFormulas();         // hydraulics and water heat flow
 std::span<const Formula> AirFormulas();           // air ducts and air heat flow

@@ -12,9 +12,9 @@ constexpr Num k4Pi = 12.566370614359172954L;
 
 // The evaluator's own function (sine, cosine) in the current angle unit; empty when it
 // reports failure.
-std::optional<Num> EvaluatorFunction(int code, Num argument, const FormulaArgs& x) {
+std::optional<Num> EvaluatorFunction(Function function, Num argument, const FormulaArgs& x) {
     Extended result = 0;
-    if (!ApplyFunction(code, argument.value(), x.angleUnit, result)) return std::nullopt;
+    if (!ApplyFunction(function, argument.value(), x.angleUnit, result)) return std::nullopt;
     return Num(result);
 }
 
@@ -56,19 +56,19 @@ const Formula kMath[] = {
          return Sqrt(X);
      }},
     {50027, [](const FormulaArgs& x) -> Outcome {  // triangle area by two sides and their angle
-         auto sinC = EvaluatorFunction(kFunctionSin, x.a3, x);
+         auto sinC = EvaluatorFunction(Function::Sin, x.a3, x);
          if (!sinC) return kConditionFails;
          return x.a1 * x.a2 * *sinC / 2;
      }},
     {50030, [](const FormulaArgs& x) -> Outcome {  // side a by the sine theorem
-         auto sinB = EvaluatorFunction(kFunctionSin, x.a3, x);
+         auto sinB = EvaluatorFunction(Function::Sin, x.a3, x);
          if (!(sinB && *sinB != 0)) return kConditionFails;
-         auto sinA = EvaluatorFunction(kFunctionSin, x.a1, x);
+         auto sinA = EvaluatorFunction(Function::Sin, x.a1, x);
          if (!sinA) return kConditionFails;
          return x.a2 * *sinA / *sinB;
      }},
     {50031, [](const FormulaArgs& x) -> Outcome {  // third side by the cosine theorem
-         auto cosC = EvaluatorFunction(kFunctionCos, x.a3, x);
+         auto cosC = EvaluatorFunction(Function::Cos, x.a3, x);
          if (!cosC) return kConditionFails;
          return Sqrt(x.a2 * x.a2 + x.a1 * x.a1 - x.a1 * 2 * x.a2 * *cosC);
      }},

@@ -24,7 +24,7 @@ Outcome TotalNoiseLevel(const FormulaArgs& x, bool aWeighted) {
         sum = sum + Pow(10, level * 0.1L);
     }
     Extended lg = 0;
-    if (!ApplyFunction(kFunctionLg, sum.value(), x.angleUnit, lg)) return kConditionFails;
+    if (!ApplyFunction(Function::Lg, sum.value(), x.angleUnit, lg)) return kConditionFails;
     return 10 * Num(lg);
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
 #include "eval/EvalContext.h"
 #include "eval/Extended.h"
-#include "settings/ConstantsArray.h"
 
 namespace zul {
 

@@ -2,8 +2,14 @@
 #include "cli/Options.h"
 
 #include <charconv>
+#include <string_view>
+#include <utility>
+
+#include "Version.h"
 
 #include "app/Journal.h"
+
+static_assert(zul::Journal::kCapacity == 3000, "the --report help names the journal's capacity");
 
 namespace zul::cli {
 
@@ -17,12 +23,133 @@ bool SplitAssignment(const std::string& text, std::string& key, std::string& val
     return true;
 }
 
-bool ParseAngle(const std::string& text, AngleUnit& unit) {
-    if (text == "rad") unit = AngleUnit::Radians;
-    else if (text == "deg") unit = AngleUnit::Degrees;
-    else if (text == "grad") unit = AngleUnit::Grads;
-    else return false;
-    return true;
+// One option: its name, the name of its value (none for a switch), its help text (a further
+// line after "\n") and what it does. An option whose outcome is not Run ends the parse.
+struct OptionRow {
+    std::string_view name;
+    std::string_view value;
+    std::string_view help;
+    ParseOutcome outcome = ParseOutcome::Run;
+    // Applies the option with its value; false with the reason in error.
+    bool (*apply)(const std::string& value, Options& options, std::string& error) = nullptr;
+};
+
+const OptionRow kOptions[] = {
+    {"--code", "N", "select the calculation with code N (see --catalogue)", ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string& error) {
+         int code = 0;
+         const auto r = std::from_chars(v.data(), v.data() + v.size(), code);
+         if (r.ec != std::errc() || r.ptr != v.data() + v.size()) {
+             error = "--code takes a calculation code";
+             return false;
+         }
+         o.code = code;
+         o.codeSet = true;
+         return true;
+     }},
+    {"--angle", "rad|deg|grad", "angle unit of the trigonometric functions (default rad)", ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string& error) {
+         const std::pair<std::string_view, AngleUnit> units[] = {
+             {"rad", AngleUnit::Radians}, {"deg", AngleUnit::Degrees}, {"grad", AngleUnit::Grads}};
+         for (const auto& [text, unit] : units) {
+             if (v == text) {
+                 o.angle = unit;
+                 o.angleSet = true;
+                 return true;
+             }
+         }
+         error = "--angle takes rad, deg or grad";
+         return false;
+     }},
+    {"--user", "NAME=VALUE", "define a user constant (repeatable, in order)", ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string& error) {
+         UserConstant c;
+         if (!SplitAssignment(v, c.name, c.value)) {
+             error = "--user takes NAME=VALUE";
+             return false;
+         }
+         o.userConstants.push_back(c);
+         return true;
+     }},
+    {"--const", "KEY=TEXT",
+     "set a physical constant: Ro-Voda, Cm-Voda, Cm-Vozd, Cv-Vozd,\n"
+     "RoMatTrub or HaraktShumomer (eight numbers)",
+     ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string& error) {
+         std::string key, value;
+         if (!SplitAssignment(v, key, value)) {
+             error = "--const takes KEY=TEXT";
+             return false;
+         }
+         o.constFields.emplace_back(key, value);
+         return true;
+     }},
+    {"--settings", "FILE", "read a settings file first; other options override it", ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string&) {
+         o.settingsFile = v;
+         return true;
+     }},
+    {"--list", "FILE", "compute every line of an expression list file", ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string&) {
+         o.listFile = v;
+         return true;
+     }},
+    {"--write", "", "with --list: save the results back into the file", ParseOutcome::Run,
+     [](const std::string&, Options& o, std::string&) {
+         o.writeList = true;
+         return true;
+     }},
+    {"--catalogue", "", "print the topic tree: index, code, level, text, hint line", ParseOutcome::Run,
+     [](const std::string&, Options& o, std::string&) {
+         o.catalogue = true;
+         return true;
+     }},
+    {"--report", "FILE",
+     "also write the calculation note of the run (\"Расчётная\n"
+     "записка\") to FILE as HTML with the pictures inside: every\n"
+     "input computed (every computed line with --list), with its\n"
+     "arguments, units and literature; the heading comes from\n"
+     "the section Report of Zul.ini in the current folder; at\n"
+     "most the last 3000 entries",
+     ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string&) {
+         o.reportFile = v;
+         return true;
+     }},
+    {"--help", "", "", ParseOutcome::Help},
+    {"--version", "", "", ParseOutcome::Version},
+};
+
+const OptionRow* FindOption(std::string_view name) {
+    for (const OptionRow& row : kOptions)
+        if (row.name == name) return &row;
+    return nullptr;
+}
+
+// "  --code N            select ...": the option and its value in a column of 20, then the
+// help; a further help line under the help. The options without help share the last line.
+std::string OptionLines() {
+    constexpr std::size_t kColumn = 20;
+    std::string lines;
+    std::string bare;
+    for (const OptionRow& row : kOptions) {
+        if (row.help.empty()) {
+            bare += (bare.empty() ? "" : ", ") + std::string(row.name);
+            continue;
+        }
+        std::string head(row.name);
+        if (!row.value.empty()) head += " " + std::string(row.value);
+        head.append(head.size() + 2 > kColumn ? 2 : kColumn - head.size(), ' ');
+        std::string_view help = row.help;
+        for (bool first = true; !help.empty(); first = false) {
+            const std::size_t end = help.find('\n');
+            const std::string lead = first ? head : std::string(kColumn, ' ');
+            lines += "  " + lead + std::string(help.substr(0, end)) + "\n";
+            help = end == std::string_view::npos ? std::string_view() : help.substr(end + 1);
+        }
+    }
+    if (!bare.empty()) lines += "  " + bare + "\n";
+    return lines;
 }
 
 }  // namespace
@@ -39,63 +166,21 @@ ParseOutcome ParseOptions(const std::vector<std::string>& args, Options& options
             onlyInputs = true;
             continue;
         }
-        if (a == "--help") return ParseOutcome::Help;
-        if (a == "--version") return ParseOutcome::Version;
-        if (a == "--write") {
-            options.writeList = true;
-            continue;
-        }
-        if (a == "--catalogue") {
-            options.catalogue = true;
-            continue;
-        }
-        const bool takesValue = a == "--angle" || a == "--user" || a == "--code" || a == "--const" ||
-                                a == "--settings" || a == "--list" || a == "--report";
-        if (!takesValue) {
+        const OptionRow* row = FindOption(a);
+        if (row == nullptr) {
             error = "unknown option " + a;
             return ParseOutcome::Error;
         }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return ParseOutcome::Error;
+        if (row->outcome != ParseOutcome::Run) return row->outcome;
+        std::string value;
+        if (!row->value.empty()) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return ParseOutcome::Error;
+            }
+            value = args[++i];
         }
-        const std::string& v = args[++i];
-        if (a == "--angle") {
-            if (!ParseAngle(v, options.angle)) {
-                error = "--angle takes rad, deg or grad";
-                return ParseOutcome::Error;
-            }
-            options.angleSet = true;
-        } else if (a == "--user") {
-            UserConstant c;
-            if (!SplitAssignment(v, c.name, c.value)) {
-                error = "--user takes NAME=VALUE";
-                return ParseOutcome::Error;
-            }
-            options.userConstants.push_back(c);
-        } else if (a == "--code") {
-            int code = 0;
-            auto r = std::from_chars(v.data(), v.data() + v.size(), code);
-            if (r.ec != std::errc() || r.ptr != v.data() + v.size()) {
-                error = "--code takes a calculation code";
-                return ParseOutcome::Error;
-            }
-            options.code = code;
-            options.codeSet = true;
-        } else if (a == "--const") {
-            std::string key, value;
-            if (!SplitAssignment(v, key, value)) {
-                error = "--const takes KEY=TEXT";
-                return ParseOutcome::Error;
-            }
-            options.constFields.emplace_back(key, value);
-        } else if (a == "--settings") {
-            options.settingsFile = v;
-        } else if (a == "--report") {
-            options.reportFile = v;
-        } else {
-            options.listFile = v;
-        }
+        if (!row->apply(value, options, error)) return ParseOutcome::Error;
     }
     if (options.writeList && options.listFile.empty()) {
         error = "--write needs --list FILE";
@@ -109,23 +194,8 @@ std::string UsageText() {
            "Computes each INPUT, or each line of standard input, as the calculator's input line.\n"
            "A text with \"[\" is a calculation with argument groups, such as \"[12.5] [80]\".\n"
            "\n"
-           "Options:\n"
-           "  --code N            select the calculation with code N (see --catalogue)\n"
-           "  --angle rad|deg|grad  angle unit of the trigonometric functions (default rad)\n"
-           "  --user NAME=VALUE   define a user constant (repeatable, in order)\n"
-           "  --const KEY=TEXT    set a physical constant: Ro-Voda, Cm-Voda, Cm-Vozd, Cv-Vozd,\n"
-           "                      RoMatTrub or HaraktShumomer (eight numbers)\n"
-           "  --settings FILE     read a settings file first; other options override it\n"
-           "  --list FILE         compute every line of an expression list file\n"
-           "  --write             with --list: save the results back into the file\n"
-           "  --catalogue         print the topic tree: index, code, level, text, hint line\n"
-           "  --report FILE       also write the calculation note of the run (\"Расчётная\n"
-           "                      записка\") to FILE as HTML with the pictures inside: every\n"
-           "                      input computed (every computed line with --list), with its\n"
-           "                      arguments, units and literature; the heading comes from\n"
-           "                      the section Report of Zul.ini in the current folder; at\n"
-           "                      most the last " + std::to_string(Journal::kCapacity) + " entries\n"
-           "  --help, --version\n"
+           "Options:\n" +
+           OptionLines() +
            "\n"
            "Lines of standard input end with LF, CR LF or CR alone; a line longer than\n" +
            std::to_string(kMaxInputLine) + " bytes is refused without being read into memory.\n"
@@ -134,6 +204,6 @@ std::string UsageText() {
            "--report file that cannot be written (checked before anything is computed).\n";
 }
 
-std::string VersionText() { return "zulc (ЗУЛ) 1.4.3"; }
+std::string VersionText() { return "zulc (ЗУЛ) " + std::string(kVersion); }
 
 }  // namespace zul::cli

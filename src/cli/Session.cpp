@@ -9,6 +9,7 @@
 
 #include "app/Calculator.h"
 #include "app/ComputeCommand.h"
+#include "app/SettingsFile.h"
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
 #include "cli/LineReader.h"
@@ -16,7 +17,6 @@
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
-#include "settings/SettingsFile.h"
 
 namespace zul::cli {
 
@@ -34,7 +34,7 @@ LineOutcome ComputeLine(Calculator& calculator, const std::string& line) {
     if (TrimView(line).empty()) return r;  // a blank input changes nothing
     if (line.size() > kMaxInputLine) return {false, TooLongText()};
     try {
-        const ComputeOutcome outcome = BBtnVichislClick(calculator, line);
+        const ComputeOutcome outcome = Compute(calculator, line);
         if (!outcome.computed) {
             r.ok = false;
             const bool bracketed = line.find('[') != std::string::npos;

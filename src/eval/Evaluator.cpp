@@ -1,6 +1,7 @@
 // EvaluateExpression: comment cut, bracket check, and the pass loop.
 #include "eval/Evaluator.h"
 
+#include <algorithm>
 #include <string>
 
 #include "eval/Functions.h"
@@ -57,7 +58,11 @@ std::size_t CharacterCount(std::string_view utf8) {
     return count;
 }
 
-bool EvaluateExpression(std::string_view text, Extended& value, const EvalContext& context) {
+bool EvaluateExpression(std::string_view text, Extended& value, const EvalContext& context,
+                        EvaluationCost* cost) {
+    EvaluationCost unused;
+    EvaluationCost& spent = cost != nullptr ? *cost : unused;
+    spent = {};
     value = 1;
     std::string s = CommentCut(text);
     const std::string_view trimmed = TrimView(s);
@@ -74,7 +79,10 @@ bool EvaluateExpression(std::string_view text, Extended& value, const EvalContex
     for (int pass = 0; pass < kPassLimit; ++pass) {
         twoBefore.swap(before);
         before = s;
-        if (Pass(s, pass, context) == StepResult::Fail) return false;
+        ++spent.passes;
+        const StepResult step = Pass(s, pass, context);
+        spent.longestText = std::max(spent.longestText, s.size());
+        if (step == StepResult::Fail) return false;
         if (s.size() > kMaxWorkingText) return false;
         Extended result;
         if (ReadNumber(TrimView(s), result)) {

@@ -25,8 +25,17 @@ std::size_t CharacterCount(std::string_view utf8);
 // doubles the text each pass) within a few passes.
 constexpr std::size_t kMaxWorkingText = 64 * 1024;
 
+// What one evaluation cost: the passes it ran and the longest working text it held, in
+// bytes. Tests bound them; the program asks for neither.
+struct EvaluationCost {
+    int passes = 0;
+    std::size_t longestText = 0;
+};
+
 // Success flag; the value is set to 1 on entry and is meaningful only on success.
-// Arithmetic faults leave as ArithmeticFault.
-bool EvaluateExpression(std::string_view text, Extended& value, const EvalContext& context);
+// Arithmetic faults leave as ArithmeticFault. With `cost`, what the evaluation cost is
+// written there.
+bool EvaluateExpression(std::string_view text, Extended& value, const EvalContext& context,
+                        EvaluationCost* cost = nullptr);
 
 }  // namespace zul

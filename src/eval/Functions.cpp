@@ -1,8 +1,8 @@
 // Function values with their domain checks, and the function step of a pass.
 #include "eval/Functions.h"
 
+#include <array>
 #include <cmath>
-#include <cstring>
 
 #include "eval/NumberText.h"
 #include "eval/TextRules.h"
@@ -10,13 +10,6 @@
 namespace zul {
 
 namespace {
-
-const char* const kNames[kFunctionCount] = {"arcsin", "arccos", "arctg", "arcctg", "sin", "cos",
-                                            "tg",     "ctg",    "sh",    "ch",     "tgh", "ctgh",
-                                            "lg",     "ln",     "exp",   "abs",    "sec", "cosec"};
-
-// A name that contains another name is tried before it (ctgh before tgh, cosec before sec).
-const int kTryOrder[kFunctionCount] = {1, 2, 3, 4, 5, 6, 12, 8, 11, 7, 9, 10, 13, 14, 15, 16, 18, 17};
 
 // The FPU's sine and cosine give up on arguments of 2^63 and more; the system shows 0 there.
 constexpr Extended kTrigLimit = 9223372036854775808.0L;
@@ -48,9 +41,76 @@ bool ArccosRadians(Extended x, Extended& r) {
 Extended SinhOf(Extended x) { return Checked((CheckedExp(x) - CheckedExp(-x)) / 2); }
 Extended CoshOf(Extended x) { return Checked((CheckedExp(x) + CheckedExp(-x)) / 2); }
 
+// x / y, failing (a domain failure, not a fault) where y is exactly 0: tg at pi/2, ctg at 0.
+bool Quotient(Extended x, Extended y, Extended& r) {
+    if (y == 0) return false;
+    r = Checked(x / y);
+    return true;
+}
+
+using F = Function;
+using A = AngleUse;
+constexpr FunctionInfo kFunctions[kFunctionCount] = {
+    {F::Sin, "sin", A::Argument, [](Extended a, Extended& r) { r = Sine(a); return true; },
+     "sin(x)  - синус значения (x)"},
+    {F::Cos, "cos", A::Argument, [](Extended a, Extended& r) { r = Cosine(a); return true; },
+     "cos(x)  - косинус значения (x)"},
+    {F::Tg, "tg", A::Argument, [](Extended a, Extended& r) { return Quotient(Sine(a), Cosine(a), r); },
+     "tg(x)  - тангенс значения (x)"},
+    {F::Ctg, "ctg", A::Argument, [](Extended a, Extended& r) { return Quotient(Cosine(a), Sine(a), r); },
+     "ctg(x)  - котангенс значения (x)"},
+    {F::Arcsin, "arcsin", A::Result, ArcsinRadians, "arcsin(x)  - арксинус значения (x)"},
+    {F::Arccos, "arccos", A::Result, ArccosRadians, "arccos(x) - арккосинус значения (x)"},
+    {F::Arctg, "arctg", A::Result, [](Extended x, Extended& r) { r = std::atan(x); return true; },
+     "arctg(x)  - арктангенс значения (x)"},
+    {F::Arcctg, "arcctg", A::Result, [](Extended x, Extended& r) { r = kHalfPi - std::atan(x); return true; },
+     "arcctg(x)  - арккотангенс значения (x)"},
+    // The hyperbolic functions take their argument in the angle unit too.
+    {F::Sh, "sh", A::Argument, [](Extended a, Extended& r) { r = SinhOf(a); return true; },
+     "sh(x)  - синус гиперболический значения (x)"},
+    {F::Ch, "ch", A::Argument, [](Extended a, Extended& r) { r = CoshOf(a); return true; },
+     "ch(x)  - косинус гиперболический значения (x)"},
+    {F::Tgh, "tgh", A::Argument, [](Extended a, Extended& r) { return Quotient(SinhOf(a), CoshOf(a), r); },
+     "tgh(x)  - тангенс гиперболический значения (x)"},
+    {F::Ctgh, "ctgh", A::Argument, [](Extended a, Extended& r) { return Quotient(CoshOf(a), SinhOf(a), r); },
+     "ctgh(x)  - котангенс гиперболический значения (x)"},
+    {F::Lg, "lg", A::None,
+     [](Extended x, Extended& r) { r = Checked(CheckedLn(x) / std::log(10.0L)); return true; },
+     "lg(x)  - логарифм по основанию \"10\" значения (x)"},
+    {F::Ln, "ln", A::None, [](Extended x, Extended& r) { r = CheckedLn(x); return true; },
+     "ln(x)  - логарифм по основанию \"е\" значения (x)"},
+    {F::Exp, "exp", A::None, [](Extended x, Extended& r) { r = CheckedExp(x); return true; },
+     "exp(x)  - е в степени значения (x)"},
+    {F::Abs, "abs", A::None, [](Extended x, Extended& r) { r = std::fabs(x); return true; },
+     "abs(x)  - абсолютное значение числа (x)"},
+    {F::Sec, "sec", A::Argument,
+     [](Extended a, Extended& r) { r = CheckedDivide(1, Cosine(a)); return true; },
+     "sec(x)  - секанс значения (x)"},
+    {F::Cosec, "cosec", A::Argument,
+     [](Extended a, Extended& r) { r = CheckedDivide(1, Sine(a)); return true; },
+     "cosec(x)  - косеканс значения (x)"},
+};
+
+// The slot of each code in kFunctions.
+constexpr std::array<std::size_t, kFunctionCount + 1> kSlotOfCode = [] {
+    std::array<std::size_t, kFunctionCount + 1> slots{};
+    for (std::size_t i = 0; i < kFunctionCount; ++i)
+        slots[static_cast<std::size_t>(kFunctions[i].function)] = i;
+    return slots;
+}();
+
+// A name that contains another name is tried before it (ctgh before tgh, cosec before sec).
+constexpr Function kTryOrder[kFunctionCount] = {F::Arcsin, F::Arccos, F::Arctg, F::Arcctg, F::Sin,   F::Cos,
+                                                F::Ctgh,   F::Ctg,    F::Tgh,   F::Tg,     F::Sh,    F::Ch,
+                                                F::Lg,     F::Ln,     F::Exp,   F::Abs,    F::Cosec, F::Sec};
+
 }  // namespace
 
-const char* FunctionName(int code) { return code >= 1 && code <= kFunctionCount ? kNames[code - 1] : ""; }
+std::span<const FunctionInfo> FunctionTable() { return kFunctions; }
+
+const FunctionInfo& InfoOf(Function function) {
+    return kFunctions[kSlotOfCode.at(static_cast<std::size_t>(function))];
+}
 
 Extended ToRadians(Extended x, AngleUnit unit) {
     switch (unit) {
@@ -70,63 +130,13 @@ Extended FromRadians(Extended r, AngleUnit unit) {
     return r;
 }
 
-bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result) {
+bool ApplyFunction(Function function, Extended x, AngleUnit unit, Extended& result) {
+    const FunctionInfo& info = InfoOf(function);
+    if (info.angle == AngleUse::Argument) x = ToRadians(x, unit);
     Extended r = 0;
-    switch (code) {
-        case 1:
-            if (!ArcsinRadians(x, r)) return false;
-            result = FromRadians(r, unit);
-            return true;
-        case 2:
-            if (!ArccosRadians(x, r)) return false;
-            result = FromRadians(r, unit);
-            return true;
-        case 3: result = FromRadians(std::atan(x), unit); return true;
-        case 4: result = FromRadians(kHalfPi - std::atan(x), unit); return true;
-        default: break;
-    }
-    if (code >= 13 && code <= 16) {
-        switch (code) {
-            case 13: result = Checked(CheckedLn(x) / std::log(10.0L)); return true;
-            case 14: result = CheckedLn(x); return true;
-            case 15: result = CheckedExp(x); return true;
-            default: result = std::fabs(x); return true;
-        }
-    }
-    const Extended a = ToRadians(x, unit);
-    switch (code) {
-        case 5: result = Sine(a); return true;
-        case 6: result = Cosine(a); return true;
-        case 7: {
-            const Extended c = Cosine(a);
-            if (c == 0) return false;
-            result = Checked(Sine(a) / c);
-            return true;
-        }
-        case 8: {
-            const Extended s = Sine(a);
-            if (s == 0) return false;
-            result = Checked(Cosine(a) / s);
-            return true;
-        }
-        case 9: result = SinhOf(a); return true;
-        case 10: result = CoshOf(a); return true;
-        case 11: {
-            const Extended c = CoshOf(a);
-            if (c == 0) return false;
-            result = Checked(SinhOf(a) / c);
-            return true;
-        }
-        case 12: {
-            const Extended s = SinhOf(a);
-            if (s == 0) return false;
-            result = Checked(CoshOf(a) / s);
-            return true;
-        }
-        case 17: result = CheckedDivide(1, Cosine(a)); return true;
-        case 18: result = CheckedDivide(1, Sine(a)); return true;
-        default: return false;
-    }
+    if (!info.value(x, r)) return false;
+    result = info.angle == AngleUse::Result ? FromRadians(r, unit) : r;
+    return true;
 }
 
 namespace {
@@ -136,8 +146,8 @@ namespace {
 bool MayPrecedeName(char c) { return IsOperatorChar(c) || c == '^' || c == '('; }
 
 // Reduces every call of one function whose argument is a plain number.
-StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
-    const std::string_view name = kNames[code - 1];
+StepResult ReduceName(std::string& s, Function function, AngleUnit unit) {
+    const std::string_view name = FunctionName(function);
     std::size_t from = 0;
     for (;;) {
         const std::size_t p = s.find(name, from);
@@ -167,7 +177,7 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
             return StepResult::Continue;
         s.erase(p, q - p + 1);
         Extended value = 0;
-        if (!ApplyFunction(code, x, unit, value)) return StepResult::Fail;
+        if (!ApplyFunction(function, x, unit, value)) return StepResult::Fail;
         s.insert(p, ReplacementText(value, p < s.size() ? s[p] : '\0'));
         from = 0;
     }
@@ -177,8 +187,8 @@ StepResult ReduceName(std::string& s, int code, AngleUnit unit) {
 
 StepResult FunctionStep(std::string& s, AngleUnit unit) {
     if (s.find('(') == std::string::npos) return StepResult::Continue;  // no call to reduce
-    for (int code : kTryOrder) {
-        if (ReduceName(s, code, unit) == StepResult::Fail) return StepResult::Fail;
+    for (Function function : kTryOrder) {
+        if (ReduceName(s, function, unit) == StepResult::Fail) return StepResult::Fail;
     }
     return StepResult::Continue;
 }

@@ -1,17 +1,42 @@
 // The eighteen functions of one argument, the angle units, and the function step of a pass.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "eval/EvalContext.h"
 #include "eval/Extended.h"
 
 namespace zul {
 
-// Codes in table order: 1 arcsin, 2 arccos, 3 arctg, 4 arcctg, 5 sin, 6 cos, 7 tg, 8 ctg,
-// 9 sh, 10 ch, 11 tgh, 12 ctgh, 13 lg, 14 ln, 15 exp, 16 abs, 17 sec, 18 cosec.
+// The functions by their codes 1..18.
+enum class Function : std::uint8_t {
+    Arcsin = 1, Arccos, Arctg, Arcctg, Sin, Cos, Tg, Ctg, Sh, Ch, Tgh, Ctgh, Lg, Ln, Exp, Abs, Sec, Cosec,
+};
 constexpr int kFunctionCount = 18;
-const char* FunctionName(int code);
+
+// How a function meets the angle unit: its argument is an angle (converted to radians
+// first), its result is one (converted from radians), or neither.
+enum class AngleUse : std::uint8_t { None, Argument, Result };
+
+// One function: the table that the function step, the function list window and the help
+// all read.
+struct FunctionInfo {
+    Function function;
+    std::string_view name;  // as written in an expression: "sin"
+    AngleUse angle;
+    // The value of the function at x (in radians where the argument is an angle); false
+    // outside the function's domain (arcsin(2), ctg(0), ...). Arithmetic faults are thrown.
+    bool (*value)(Extended x, Extended& result);
+    std::string_view listLine;  // its line in the function list: "sin(x)  - синус значения (x)"
+};
+
+// In the order of the function list window: sin, cos, tg, ctg, arcsin, ...
+std::span<const FunctionInfo> FunctionTable();
+const FunctionInfo& InfoOf(Function function);
+inline std::string_view FunctionName(Function function) { return InfoOf(function).name; }
 
 constexpr Extended kPi = 3.1415926535897932385L;
 constexpr Extended kHalfPi = 1.5707963267948966192L;
@@ -20,7 +45,7 @@ Extended ToRadians(Extended x, AngleUnit unit);
 Extended FromRadians(Extended r, AngleUnit unit);
 
 // False on a domain failure (arcsin(1), ctg(0), ...); arithmetic faults are thrown.
-bool ApplyFunction(int code, Extended x, AngleUnit unit, Extended& result);
+bool ApplyFunction(Function function, Extended x, AngleUnit unit, Extended& result);
 
 enum class StepResult { Continue, Fail };
 

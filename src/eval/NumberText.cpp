@@ -9,15 +9,6 @@
 
 namespace zul {
 
-std::string_view TrimView(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-    return s.substr(b, e - b);
-}
-
-std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
-
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -5,12 +5,9 @@
 #include <string_view>
 
 #include "eval/Extended.h"
+#include "eval/Text.h"
 
 namespace zul {
-
-// Removes the characters of code 32 and below at both ends.
-std::string_view TrimView(std::string_view s);
-std::string Trim(std::string_view s);
 
 // The number reader: optional leading blanks, optional sign, digits, optional "." and
 // digits, optional "E"/"e" with optional sign and digits; nothing after. "5.", ".5" and

@@ -68,7 +68,7 @@ bool MakeSetupRecord(int code, const SettingsTexts& settings, std::string& title
     return true;
 }
 
-std::optional<std::string> SpButtonVstFuncClick(int code, const SettingsTexts& settings,
+std::optional<std::string> RunInsertFormula(int code, const SettingsTexts& settings,
                                                 const RunDialogFunction& runDialog) {
     std::string title;
     TMasDatStr record;

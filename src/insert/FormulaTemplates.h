@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
 #include "insert/SetupRecord.h"
 
 namespace zul {
@@ -16,11 +17,11 @@ namespace zul {
 // The current texts of the settings window's edit fields, taken verbatim (not trimmed,
 // not reformatted). The defaults are those of a fresh settings window.
 struct SettingsTexts {
-    std::string roVoda = "970";      // EditPlotnVoda
-    std::string cmVoda = "4.18";     // EditTeplMVoda
-    std::string cmVozd = "1.005";    // EditTeplMVozd
-    std::string cvVozd = "1.25";     // EditTeplVVozd
-    std::string roMatTrub = "7900";  // EditPlotnMatTr
+    std::string roVoda = DefaultConstantText(ConstantsArray::RoVoda);        // EditPlotnVoda
+    std::string cmVoda = DefaultConstantText(ConstantsArray::CmVoda);        // EditTeplMVoda
+    std::string cmVozd = DefaultConstantText(ConstantsArray::CmVozd);        // EditTeplMVozd
+    std::string cvVozd = DefaultConstantText(ConstantsArray::CvVozd);        // EditTeplVVozd
+    std::string roMatTrub = DefaultConstantText(ConstantsArray::RoMatTrub);  // EditPlotnMatTr
 };
 
 struct FormulaTemplate {
@@ -47,17 +48,11 @@ bool TemplateUsesSettings(std::string_view pattern);
 // Fills the record and the title for a code; false (record left empty) without a row.
 bool MakeSetupRecord(int code, const SettingsTexts& settings, std::string& title, TMasDatStr& record);
 
-// What RunDialog reports: whether "Вставить" ended the showing, and the text.
-struct DialogOutcome {
-    bool inserted = false;
-    std::string text;
-};
-using RunDialogFunction = std::function<DialogOutcome(const std::string& title, const TMasDatStr& record)>;
-
-// SpButtonVstFuncClick: the text that replaces the input line, or nothing (no row for the
-// code, or the dialog was left without inserting). The calculation code is not changed.
-std::optional<std::string> SpButtonVstFuncClick(int code, const SettingsTexts& settings,
-                                                const RunDialogFunction& runDialog);
+// RunInsertFormula (SpButtonVstFuncClick): the text that replaces the input line, or nothing
+// (no row for the code, or the dialog was left without inserting). The calculation code is
+// not changed.
+std::optional<std::string> RunInsertFormula(int code, const SettingsTexts& settings,
+                                            const RunDialogFunction& runDialog);
 
 // The popup item's error when no calculation is selected (PMIncRasClick).
 inline constexpr std::string_view kChooseCalculationText = "Выберите тип расчета (формулу)...";

@@ -103,7 +103,7 @@ LiteratureMessage BuildLiteratureMessage(const IniDocument& file, int code) {
     return result;
 }
 
-LiteratureMessage SpButtonliteratureClick(const std::string& startDirectory, int code) {
+LiteratureMessage FindLiterature(const std::string& startDirectory, int code) {
     IniDocument file;
     const IniLoadResult loaded = file.Load(LiteraturePath(startDirectory));
     if (loaded.status == IniLoadStatus::Missing) return {};

@@ -15,7 +15,8 @@ inline constexpr std::string_view kLitFileName = "Zul.lit";
 inline constexpr std::string_view kNotLiteratureFileText =
     "Этот файл не является файлом со ссылками на используемую литературу для программы ЗУЛ.";
 
-// What SpButtonliteratureClick shows. Line breaks in the text are carriage returns ("\r").
+// What FindLiterature finds for the literature command (SpButtonliteratureClick). Line breaks
+// in the text are carriage returns ("\r").
 struct LiteratureMessage {
     enum class Kind { None, NotLiteratureFile, Information };
     Kind kind = Kind::None;
@@ -40,8 +41,7 @@ std::string ExpandReferenceList(std::string_view references, const SourceLookup&
 // The whole command for a loaded literature file and a calculation code.
 LiteratureMessage BuildLiteratureMessage(const IniDocument& file, int code);
 
-// SpButtonliteratureClick: reads the file in the start directory; a missing file shows
-// nothing.
-LiteratureMessage SpButtonliteratureClick(const std::string& startDirectory, int code);
+// Reads the file in the start directory; a missing file shows nothing.
+LiteratureMessage FindLiterature(const std::string& startDirectory, int code);
 
 }  // namespace zul

@@ -1,8 +1,10 @@
-// TMasDatStr: the set-up record that the insert-formula command hands to the dialog.
+// TMasDatStr: the set-up record that the insert-formula command hands to the dialog, and
+// what the dialog gives back.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zul {
@@ -16,5 +18,12 @@ struct TMasDatStr {
     const std::string& Template() const { return strings[0]; }
     const std::string& Caption(int field) const { return strings.at(static_cast<std::size_t>(field)); }
 };
+
+// What RunDialog reports: whether "Вставить" ended the showing, and the text.
+struct DialogOutcome {
+    bool inserted = false;
+    std::string text;
+};
+using RunDialogFunction = std::function<DialogOutcome(const std::string& title, const TMasDatStr& record)>;
 
 }  // namespace zul

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "app/Platform.h"
 #include "eval/Evaluator.h"
 #include "eval/NumberText.h"
 #include "lists/LineReferences.h"
+#include "platform/Platform.h"
 
 namespace zul {
 namespace {

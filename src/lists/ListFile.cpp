@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "eval/NumberText.h"
+#include "platform/FilePaths.h"
 #include "settings/IniCellText.h"
 #include "settings/IniDocument.h"
 #include "settings/IniFile.h"
 #include "settings/IniInteger.h"
-#include "settings/SettingsFile.h"
 
 namespace zul {
 namespace {

@@ -3,55 +3,19 @@
 
 #include <filesystem>
 
-#include "app/Platform.h"
 #include "lists/ListFile.h"
-#include "reference/Question.h"
-#include "settings/SettingsFile.h"
+#include "platform/FilePaths.h"
+#include "platform/Platform.h"
+#include "platform/Question.h"
 
 namespace zul {
 namespace {
-
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
-std::string LowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-// The extension after the last dot of the file name, compared without regard to case.
-bool HasListExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    const std::size_t dot = name.rfind('.');
-    return dot != std::string::npos && LowerAscii(name.substr(dot + 1)) == kListFileExtension;
-}
-
-// The file name as messages show it: a run of dots at the first dot counts as one. False
-// when a further dot follows, so that the extension itself would hold a dot.
-bool SingleExtension(const std::string& path, std::string& shownName) {
-    shownName = FileNameOf(path);
-    const std::size_t dot = shownName.find('.');
-    if (dot == std::string::npos) return true;
-    std::size_t runEnd = dot + 1;
-    while (runEnd < shownName.size() && shownName[runEnd] == '.') ++runEnd;
-    shownName.erase(dot + 1, runEnd - dot - 1);
-    return shownName.find('.', dot + 1) == std::string::npos;
-}
 
 FileDialogRequest ListDialog(std::string title) {
     return {std::move(title), std::string(kListFileFilter), std::string(kListFileExtension), {}};
 }
 
 }  // namespace
-
-std::string WithListExtension(const std::string& path) {
-    const std::string name = FileNameOf(path);
-    if (name.empty() || name.find('.') != std::string::npos) return path;
-    return path + "." + std::string(kListFileExtension);
-}
 
 bool ListFileCommands::WriteReported() {
     const ListWriteResult written = WriteListFile(list_, list_.Path());
@@ -61,7 +25,7 @@ bool ListFileCommands::WriteReported() {
     return false;
 }
 
-void ListFileCommands::VirSaveClick() {
+void ListFileCommands::SaveListFile() {
     saveFailed_ = false;
     // Without a file nothing is saved anywhere yet, whatever the indicator says.
     if (list_.Saved() && list_.FileOpen()) {
@@ -71,24 +35,21 @@ void ListFileCommands::VirSaveClick() {
     if (list_.FileOpen()) {
         if (!WriteReported()) return;
     } else {
-        VirSaveAsClick();
+        SaveListFileAs();
         if (saveFailed_) return;
     }
     list_.SetIndicator(SavedIndicator::Saved);
 }
 
-void ListFileCommands::VirSaveAsClick() {
+void ListFileCommands::SaveListFileAs() {
     saveFailed_ = false;
-    const std::optional<std::string> chosen = platform_.SaveFileDialog(ListDialog("Сохранение списка вычислений"));
-    if (!chosen || chosen->empty()) {
+    const std::optional<ChosenFile> chosen =
+        ChooseFile(platform_, ListDialog("Сохранение списка вычислений"), FileDialogKind::Save);
+    if (!chosen || !chosen->hasExtension) {
         saveFailed_ = true;
         return;
     }
-    const std::string path = WithListExtension(*chosen);
-    if (!HasListExtension(path)) {
-        saveFailed_ = true;
-        return;
-    }
+    const std::string& path = chosen->path;
     const std::string previous = list_.Path();
     list_.SetPath(path);
     std::string shownName;
@@ -105,7 +66,7 @@ void ListFileCommands::VirSaveAsClick() {
     list_.SetIndicator(SavedIndicator::Saved);
 }
 
-void ListFileCommands::VirCloseClick() {
+void ListFileCommands::CloseListFile() {
     if (!list_.FileOpen() && list_.Saved()) return;
     if (!list_.Saved()) {
         const MessageResult answer = platform_.ShowMessage(
@@ -113,20 +74,20 @@ void ListFileCommands::VirCloseClick() {
             MessageButtons::YesNoAbort);
         if (answer != MessageResult::Yes && answer != MessageResult::No) return;
         if (answer == MessageResult::Yes) {
-            VirSaveClick();
+            SaveListFile();
             if (saveFailed_) return;
         }
     }
     list_.Reset();
 }
 
-void ListFileCommands::VirEraseClick() {
+void ListFileCommands::DeleteListFile() {
     if (!list_.FileOpen()) return;
     const std::string path = list_.Path();
     if (platform_.ShowMessage(MessageKind::Confirmation, "Вы уверены, что нужно УДАЛИТЬ текущий файл? - \n" + path,
                               MessageButtons::YesNo) != MessageResult::Yes)
         return;
-    if (!FileExists(path)) return;
+    if (!IsFile(path)) return;
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec) {
         std::string text = "Не удалось удалить файл:\n" + path;
@@ -138,7 +99,7 @@ void ListFileCommands::VirEraseClick() {
     platform_.ShowInformation("Файл удален.");
 }
 
-void ListFileCommands::VirOpenClick() {
+void ListFileCommands::OpenListFile() {
     appendedLoad_ = false;
     int answer = kAnswerReplace;
     if (list_.FileOpen()) {
@@ -146,17 +107,17 @@ void ListFileCommands::VirOpenClick() {
         if (answer == kAnswerAbort) return;
         appendedLoad_ = true;
     }
-    const std::optional<std::string> chosen = platform_.OpenFileDialog(ListDialog("Открытие списка вычислений"));
-    if (!chosen || chosen->empty()) return;
-    const std::string path = WithListExtension(*chosen);
-    if (!HasListExtension(path)) {
+    const std::optional<ChosenFile> chosen =
+        ChooseFile(platform_, ListDialog("Открытие списка вычислений"), FileDialogKind::Open);
+    if (!chosen) return;
+    if (!chosen->hasExtension) {
         saveFailed_ = true;
         return;
     }
+    const std::string& path = chosen->path;
     const std::string previous = list_.Path();
     list_.SetPath(path);
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (!PathExists(path)) {
         list_.SetPath({});
         platform_.ShowError("Файл не существует:\n" + path);
         return;
@@ -176,13 +137,13 @@ void ListFileCommands::VirOpenClick() {
     list_.SetIndicator(appendedLoad_ ? SavedIndicator::Changed : SavedIndicator::Saved);
 }
 
-bool ListFileCommands::FormCloseQuery() {
+bool ListFileCommands::MayCloseWindow() {
     if (list_.Saved()) return true;
     const MessageResult answer = platform_.ShowMessage(
         MessageKind::Confirmation, "Список строк был изменен. Сохранить изменения?...", MessageButtons::YesNoAbort);
     if (answer == MessageResult::No) return true;
     if (answer != MessageResult::Yes) return false;
-    VirSaveClick();
+    SaveListFile();
     return !saveFailed_;
 }
 

@@ -16,13 +16,13 @@ public:
     ListFileCommands(ExpressionList& list, Platform& platform, QuestionDialog& question)
         : list_(list), platform_(platform), question_(question) {}
 
-    void VirOpenClick();     // "Открыть" F3
-    void VirSaveClick();     // "Сохранить" F2
-    void VirSaveAsClick();   // "Сохранить как..." Alt+F2
-    void VirCloseClick();    // "Закрыть" Alt+F3
-    void VirEraseClick();    // "Удалить"
-    // FormCloseQuery: false keeps the window open.
-    bool FormCloseQuery();
+    void OpenListFile();    // VirOpenClick "Открыть" F3
+    void SaveListFile();    // VirSaveClick "Сохранить" F2
+    void SaveListFileAs();  // VirSaveAsClick "Сохранить как..." Alt+F2
+    void CloseListFile();   // VirCloseClick "Закрыть" Alt+F3
+    void DeleteListFile();  // VirEraseClick "Удалить"
+    // FormCloseQuery of the window: false keeps the window open.
+    bool MayCloseWindow();
 
     // Set when a save as was cancelled, refused or could not write.
     bool SaveFailed() const { return saveFailed_; }
@@ -39,8 +39,5 @@ private:
     bool saveFailed_ = false;
     bool appendedLoad_ = false;
 };
-
-// The name the dialogs give a file typed without extension: "list" -> "list.sl".
-std::string WithListExtension(const std::string& path);
 
 }  // namespace zul

@@ -3,16 +3,12 @@
 
 #include <algorithm>
 
+#include "eval/Text.h"
 #include "settings/IniInteger.h"
 
 namespace zul {
 namespace {
 
-std::string TrimBlanks(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
 
 // A width the grid can show; anything else is unreadable and takes the fall-back.
 constexpr int kMaxColumnWidth = 5000;
@@ -30,15 +26,15 @@ MemoryRow SplitMemoryLine(std::string_view line) {
     const std::string_view rest = line.substr(first + kMemorySeparator.size());
     const std::size_t second = rest.find(kMemorySeparator);
     if (second == std::string_view::npos) return row;
-    row.result = TrimBlanks(rest.substr(0, second));
-    row.note = TrimBlanks(rest.substr(second + kMemorySeparator.size()));
+    row.result = Trim(rest.substr(0, second));
+    row.note = Trim(rest.substr(second + kMemorySeparator.size()));
     return row;
 }
 
 std::string JoinMemoryLine(const MemoryRow& row) {
-    std::string line = TrimBlanks(row.expression);
-    line.append(kMemorySeparator).append(TrimBlanks(row.result));
-    line.append(kMemorySeparator).append(TrimBlanks(row.note));
+    std::string line = Trim(row.expression);
+    line.append(kMemorySeparator).append(Trim(row.result));
+    line.append(kMemorySeparator).append(Trim(row.note));
     return line;
 }
 
@@ -153,7 +149,7 @@ void MemoryTable::Clear() {
 std::vector<std::string> MemoryTable::Expressions() const {
     std::vector<std::string> out;
     for (const MemoryRow& row : rows_)
-        if (!TrimBlanks(row.expression).empty()) out.push_back(row.expression);
+        if (!Trim(row.expression).empty()) out.push_back(row.expression);
     return out;
 }
 
@@ -178,11 +174,11 @@ void MemoryTable::SetColumnWidthsText(std::string_view text) {
     for (std::size_t column = 0; column < widths_.size(); ++column) {
         std::string piece;
         if (column + 1 == widths_.size()) {
-            piece = TrimBlanks(rest);  // the last column takes what remains
+            piece = Trim(rest);  // the last column takes what remains
         } else {
             const std::size_t blank = rest.find(' ');
             if (blank != std::string::npos) {
-                piece = TrimBlanks(std::string_view(rest).substr(0, blank + 1));
+                piece = Trim(std::string_view(rest).substr(0, blank + 1));
                 rest.erase(0, blank + 1);
             }
         }

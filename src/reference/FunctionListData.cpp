@@ -1,35 +1,19 @@
 // The function list lines and the about box texts.
 #include "reference/FunctionListData.h"
 
+#include <vector>
+
+#include "Version.h"
+#include "eval/Functions.h"
+
 namespace zul {
 namespace {
 
-constexpr std::string_view kFunctionLines[] = {
-    "sin(x)  - синус значения (x)",
-    "cos(x)  - косинус значения (x)",
-    "tg(x)  - тангенс значения (x)",
-    "ctg(x)  - котангенс значения (x)",
-    "arcsin(x)  - арксинус значения (x)",
-    "arccos(x) - арккосинус значения (x)",
-    "arctg(x)  - арктангенс значения (x)",
-    "arcctg(x)  - арккотангенс значения (x)",
-    "sh(x)  - синус гиперболический значения (x)",
-    "ch(x)  - косинус гиперболический значения (x)",
-    "tgh(x)  - тангенс гиперболический значения (x)",
-    "ctgh(x)  - котангенс гиперболический значения (x)",
-    "lg(x)  - логарифм по основанию \"10\" значения (x)",
-    "ln(x)  - логарифм по основанию \"е\" значения (x)",
-    "exp(x)  - е в степени значения (x)",
-    "abs(x)  - абсолютное значение числа (x)",
-    "sec(x)  - секанс значения (x)",
-    "cosec(x)  - косеканс значения (x)",
-    "(x)^(y)  - возведение в степень (y) значения (x)",
-    "x!  - факториал числа (x):  1*2*3*...x",
-};
 
+// The row "Версия:" is filled in from the program's version.
 constexpr AboutRow kAboutRows[] = {
     {"Имя:", "ЗУЛ - калькулятор для проектирования инженерных систем"},
-    {"Версия:", "1.4.3.  (17.10.1999)"},
+    {"Версия:", ""},
     {"Назначение:",
      "Наиболее распространенные математические вычисления, а также различные простейшие инженерные "
      "расчеты преимущественно в области проектирования инженерных сооружений и санитарно-технических "
@@ -50,8 +34,31 @@ constexpr std::string_view kNoteLines[] = {
 
 }  // namespace
 
-std::span<const std::string_view> FunctionListLines() { return kFunctionLines; }
-std::span<const AboutRow> AboutRows() { return kAboutRows; }
+std::string AboutVersionText() { return std::string(kVersion) + ".  (17.10.1999)"; }
+std::string VersionItemText() { return "Zul.exe (ver. " + std::string(kVersion) + ")"; }
+std::string VersionMenuCaption() { return VersionItemText() + ",   [101 расчет]"; }
+
+std::span<const std::string_view> FunctionListLines() {
+    // The functions' lines, in the order of the evaluator's function table, then the operators.
+    static const std::vector<std::string_view> lines = [] {
+        std::vector<std::string_view> l;
+        for (const FunctionInfo& f : FunctionTable()) l.push_back(f.listLine);
+        l.push_back("(x)^(y)  - возведение в степень (y) значения (x)");
+        l.push_back("x!  - факториал числа (x):  1*2*3*...x");
+        return l;
+    }();
+    return lines;
+}
+
+std::span<const AboutRow> AboutRows() {
+    static const std::string version = AboutVersionText();
+    static const std::vector<AboutRow> rows = [] {
+        std::vector<AboutRow> r(std::begin(kAboutRows), std::end(kAboutRows));
+        r[1].text = version;
+        return r;
+    }();
+    return rows;
+}
 std::span<const std::string_view> AboutNoteLines() { return kNoteLines; }
 
 }  // namespace zul

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zul {
@@ -38,9 +39,13 @@ struct AboutRow {
 };
 
 inline constexpr std::string_view kAboutCaption = "О Программе";
-inline constexpr std::string_view kAboutVersion = "1.4.3.  (17.10.1999)";
 inline constexpr std::string_view kAboutPurposeHint = "Чертежники - отдыхают...";
-inline constexpr std::string_view kVersionMenuCaption = "Zul.exe (ver. 1.4.3),   [101 расчет]";
+// The texts that name the program's version: "1.4.3.  (17.10.1999)" in the about box,
+// "Zul.exe (ver. 1.4.3)" in the lists window's menu and "Zul.exe (ver. 1.4.3),   [101 расчет]"
+// in the main window's.
+std::string AboutVersionText();
+std::string VersionItemText();
+std::string VersionMenuCaption();
 inline constexpr int kAboutStripIntervalMs = 500;
 
 // "Имя:", "Версия:", "Назначение:", the developer, rights-holder and e-mail rows.

@@ -45,6 +45,12 @@ const std::vector<ConversionPage>& Pages() {
     return pages;
 }
 
+struct PhysicalConstant {
+    std::string_view name;
+    std::string_view value;
+    std::string_view unit;
+};
+
 constexpr PhysicalConstant kConstants[] = {
     {"Число Авогадро", "6.022045E+23", "1/моль"},
     {"Нормальное давление", "101325", "Па"},
@@ -80,8 +86,6 @@ static_assert(std::size(kConstants) == kConstantsRowCount - 1);
 }  // namespace
 
 std::span<const ConversionPage> ConversionPages() { return Pages(); }
-
-std::span<const PhysicalConstant> PhysicalConstants() { return kConstants; }
 
 std::vector<std::array<std::string, 4>> FillConstantsTable() {
     std::vector<std::array<std::string, 4>> cells(kConstantsRowCount);

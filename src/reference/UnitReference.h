@@ -27,15 +27,6 @@ inline constexpr std::string_view kUnitReferenceCaption = "Справочник"
 inline constexpr std::string_view kConstantsPageTitle = "Константы";
 inline constexpr int kReferencePageCount = 6;
 
-struct PhysicalConstant {
-    std::string_view name;
-    std::string_view value;
-    std::string_view unit;
-};
-
-// Rows 1 to 28 of StrGridConst.
-std::span<const PhysicalConstant> PhysicalConstants();
-
 inline constexpr std::array<std::string_view, 4> kConstantsHeaders = {"№п.п.", "Наименование", "Значение", "Размерность"};
 inline constexpr std::array<int, 4> kConstantsColumnWidths = {26, 248, 130, 90};
 inline constexpr int kConstantsRowCount = 29;   // with the header row

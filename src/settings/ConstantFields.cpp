@@ -8,17 +8,18 @@ namespace zul {
 
 namespace {
 
+using CA = ConstantsArray;
 const std::array<ConstantFieldInfo, kConstantFieldCount> kFields = {{
-    {ConstantField::PlotnVoda, "EditPlotnVoda", "Ro-Voda", ConstantsArray::RoVoda, "970",
+    {ConstantField::PlotnVoda, "EditPlotnVoda", "Ro-Voda", CA::RoVoda, DefaultConstantText(CA::RoVoda),
      "Плотность воды.", "rho", "кг/м3"},
-    {ConstantField::TeplMVoda, "EditTeplMVoda", "Cm-Voda", ConstantsArray::CmVoda, "4.18",
+    {ConstantField::TeplMVoda, "EditTeplMVoda", "Cm-Voda", CA::CmVoda, DefaultConstantText(CA::CmVoda),
      "Теплоемкость воды (массовая).", "Cm", "кДж/(кг °С)"},
-    {ConstantField::TeplMVozd, "EditTeplMVozd", "Cm-Vozd", ConstantsArray::CmVozd, "1.005",
+    {ConstantField::TeplMVozd, "EditTeplMVozd", "Cm-Vozd", CA::CmVozd, DefaultConstantText(CA::CmVozd),
      "Теплоемкость воздуха (массовая).", "Cm", "кДж/(кг °С)"},
-    {ConstantField::TeplVVozd, "EditTeplVVozd", "Cv-Vozd", ConstantsArray::CvVozd, "1.25",
+    {ConstantField::TeplVVozd, "EditTeplVVozd", "Cv-Vozd", CA::CvVozd, DefaultConstantText(CA::CvVozd),
      "Теплоемкость воздуха (объемная).", "Cv", "кДж/(м3 °С)"},
-    {ConstantField::PlotnMatTr, "EditPlotnMatTr", "RoMatTrub", ConstantsArray::RoMatTrub, "7900",
-     "Плотность материала труб.", "m", "кг/м3"},
+    {ConstantField::PlotnMatTr, "EditPlotnMatTr", "RoMatTrub", CA::RoMatTrub,
+     DefaultConstantText(CA::RoMatTrub), "Плотность материала труб.", "m", "кг/м3"},
     {ConstantField::HaraktShum, "EditHaraktShum", "HaraktShumomer", 1, kDefaultNoiseText,
      "", "", "дБА"},
 }};
@@ -29,12 +30,7 @@ constexpr ConstantField kPhysicalFields[] = {ConstantField::PlotnVoda, ConstantF
 
 bool IsFieldCode(std::uint8_t code) { return code >= 1 && code <= kConstantFieldCount; }
 
-// The default of a physical field is its default text read as a single value.
-float DefaultValue(ConstantField field) {
-    float v = 0;
-    ReadConstantValue(FieldInfo(field).defaultText, v);
-    return v;
-}
+float DefaultValue(ConstantField field) { return ConstantsArray().Get(FieldInfo(field).arrayIndex); }
 
 void SetNoise(ConstantsArray& constants, const std::array<float, kNoiseCount>& values) {
     for (int i = 0; i < kNoiseCount; ++i) constants.Set(i + 1, values[static_cast<std::size_t>(i)]);

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ConstantsArray.h"
+#include "calc/ConstantsArray.h"
 
 namespace zul {
 
@@ -32,7 +32,7 @@ struct ConstantFieldInfo {
     const char* widget;       // objectName of the edit field
     const char* iniKey;       // key in section Const of a settings file
     int arrayIndex;           // slot in the constants array (the first of eight for the noise text)
-    const char* defaultText;  // the field's text at start, after a reset and when repaired
+    const char* defaultText;  // the text at start, after a reset and when repaired (kConstantDefaults)
     const char* description;  // caption of the description panel above the field
     const char* symbol;       // symbol panel on the left
     const char* unit;         // unit panel on the right

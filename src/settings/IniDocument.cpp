@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "eval/Text.h"
+
 namespace zul {
 namespace {
 
@@ -51,10 +53,7 @@ void AppendWithCrlf(std::string& out, std::string_view lines) {
 }  // namespace
 
 std::string FoldIniName(std::string_view name) {
-    std::string out(TrimIni(name));
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
+    return ToLowerAscii(TrimIni(name));
 }
 
 std::string_view IniDocument::TextOf(std::uint64_t begin, std::uint64_t length) const {
@@ -94,7 +93,7 @@ void IniDocument::Parse(std::string_view fileBytes) {
     keyIndexes_.clear();
     sectionIndexValid_ = false;
     lastSectionValid_ = false;
-    text_ = DecodeIniBytes(fileBytes, &loadedEncoding_);
+    text_ = DecodeIniBytes(fileBytes);
     EnsurePreamble();
 
     const std::string_view text(text_);

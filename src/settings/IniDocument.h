@@ -47,7 +47,6 @@ public:
     // Memory and time linear in the size of the bytes (Windows-1251 or UTF-8).
     void Parse(std::string_view fileBytes);
     std::string Serialize() const;  // the file's bytes, CRLF line ends
-    IniEncoding LoadedEncoding() const { return loadedEncoding_; }
 
     bool HasSection(std::string_view section) const;
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
@@ -97,7 +96,6 @@ private:
 
     std::string text_;  // every line's text, decoded; edits append to it
     std::vector<Section> sections_;
-    IniEncoding loadedEncoding_ = IniEncoding::Windows1251;
     // Built on the first lookup after a change that moved names.
     mutable IniNameIndex sectionIndex_;
     mutable bool sectionIndexValid_ = false;

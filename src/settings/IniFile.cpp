@@ -217,7 +217,7 @@ std::vector<std::pair<int, std::string>> NumberedValues(const IniDocument& docum
     return values;
 }
 
-std::string ZulHeaderText() { return "ZUL (ver " + std::string(kProgramVersion) + ")"; }
+std::string ZulHeaderText() { return "ZUL (ver " + std::string(kFileFormatVersion) + ")"; }
 
 bool PassesZulHeader(const IniDocument& document) {
     const std::string name = document.Read(kHeaderSection, kHeaderKey, "");

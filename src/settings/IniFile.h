@@ -39,7 +39,9 @@ std::vector<std::pair<int, std::string>> NumberedValues(const IniDocument& docum
                                                         std::string_view prefix, int count);
 
 // The header of every file of the system: section Program, key Name = "ZUL (ver 1.4)".
-inline constexpr std::string_view kProgramVersion = "1.4";
+// "1.4" is the version of the file format, which the program's version (Version.h) does not
+// change.
+inline constexpr std::string_view kFileFormatVersion = "1.4";
 inline constexpr std::string_view kHeaderSection = "Program";
 inline constexpr std::string_view kHeaderKey = "Name";
 std::string ZulHeaderText();  // "ZUL (ver 1.4)"

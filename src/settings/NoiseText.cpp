@@ -8,11 +8,6 @@ namespace zul {
 
 namespace {
 
-const std::array<float, kNoiseCount> kFallbackValues = {-26.2f, -16.1f, -8.6f, -3.2f,
-                                                        0.0f,   1.2f,   1.0f,  -1.1f};
-const std::array<std::string_view, kNoiseCount> kFallbackTexts = {"-26.2", "-16.1", "-8.6", "-3.2",
-                                                                  "0.0",   "1.2",   "1.0",  "-1.1"};
-
 using NoiseItems = std::array<std::string_view, kNoiseCount>;
 
 // Items 1 to 7 end at the first blank of the trimmed rest; item 8 is what remains, so a
@@ -36,14 +31,32 @@ NoiseItems SplitNoiseItems(std::string_view text) {
     return items;
 }
 
-}  // namespace
-
-const std::array<float, kNoiseCount>& NoiseFallbackValues() { return kFallbackValues; }
-
-std::string_view NoiseFallbackText(int position) {
-    if (position < 1 || position > kNoiseCount) return {};
-    return kFallbackTexts[static_cast<std::size_t>(position - 1)];
+// The fall-back of each position is its default.
+const std::array<float, kNoiseCount>& FallbackValues() {
+    static const std::array<float, kNoiseCount> values = [] {
+        const ConstantsArray defaults;
+        std::array<float, kNoiseCount> v{};
+        for (int i = 0; i < kNoiseCount; ++i) v[static_cast<std::size_t>(i)] = defaults.Get(i + 1);
+        return v;
+    }();
+    return values;
 }
+
+// The default items written with at least one decimal: "0" -> "0.0", "-26.2" stays.
+const std::array<std::string, kNoiseCount>& FallbackTexts() {
+    static const std::array<std::string, kNoiseCount> texts = [] {
+        std::array<std::string, kNoiseCount> t;
+        const NoiseItems items = SplitNoiseItems(kDefaultNoiseText);
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            t[i] = items[i];
+            if (t[i].find('.') == std::string::npos) t[i] += ".0";
+        }
+        return t;
+    }();
+    return texts;
+}
+
+}  // namespace
 
 bool CheckNoiseText(std::string_view text) {
     if (TrimView(text).empty()) return false;
@@ -54,7 +67,7 @@ bool CheckNoiseText(std::string_view text) {
 }
 
 std::array<float, kNoiseCount> ParseNoiseCorrections(std::string_view text) {
-    std::array<float, kNoiseCount> values = kFallbackValues;
+    std::array<float, kNoiseCount> values = FallbackValues();
     if (TrimView(text).empty()) return values;
     const NoiseItems items = SplitNoiseItems(text);
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -76,7 +89,7 @@ bool RepairNoiseText(std::string& text) {
         std::string_view item = items[i];
         float ignored = 0;
         if (!ReadConstantValue(item, ignored)) {
-            item = kFallbackTexts[i];
+            item = FallbackTexts()[i];
             replaced = true;
         }
         if (i > 0) repaired += ' ';

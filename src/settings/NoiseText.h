@@ -6,18 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
+
 namespace zul {
 
 inline constexpr int kNoiseCount = 8;
 
 // The A-weighting corrections of the bands 63 to 8000 Hz.
-inline constexpr const char* kDefaultNoiseText = "-26.2 -16.1 -8.6 -3.2 0 1.2 1 -1.1";
-
-// The fall-back value of each position, used wherever an item cannot be converted.
-const std::array<float, kNoiseCount>& NoiseFallbackValues();
-
-// The fall-back value of position 1..8 written with one decimal ("0.0", "1.0", ...).
-std::string_view NoiseFallbackText(int position);
+inline constexpr const char* kDefaultNoiseText = DefaultConstantText(1);
 
 // True only for exactly eight numbers separated by one or more blanks (after trimming).
 bool CheckNoiseText(std::string_view text);

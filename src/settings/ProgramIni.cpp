@@ -3,44 +3,24 @@
 
 #include <filesystem>
 
+#include "eval/Text.h"
 #include "settings/IniFile.h"
-#include "settings/IniInteger.h"
 
 namespace zul {
-namespace {
-std::string TrimValue(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
-}  // namespace
 
 namespace {
-constexpr std::string_view kReportSection = "Report";
 struct HeadingKey {
-    std::string_view key;
+    const SettingsKey& key;
     std::string ReportHeading::*field;
 };
-constexpr HeadingKey kHeadingKeys[] = {{"Object", &ReportHeading::object},
-                                       {"Section", &ReportHeading::section},
-                                       {"Author", &ReportHeading::author},
-                                       {"Date", &ReportHeading::date}};
+const HeadingKey kHeadingKeys[] = {{keys::kReportObject, &ReportHeading::object},
+                                   {keys::kReportSection, &ReportHeading::section},
+                                   {keys::kReportAuthor, &ReportHeading::author},
+                                   {keys::kReportDate, &ReportHeading::date}};
 }  // namespace
 
 std::string ProgramIniPath(const std::string& startDirectory) {
     return (std::filesystem::path(startDirectory) / kProgramIniName).string();
-}
-
-const char* AngleUnitText(AngleUnit unit) {
-    switch (unit) {
-        case AngleUnit::Degrees:
-            return "1";
-        case AngleUnit::Grads:
-            return "2";
-        case AngleUnit::Radians:
-            break;
-    }
-    return "0";
 }
 
 ProgramIniValues ReadProgramIni(const std::string& startDirectory) {
@@ -52,29 +32,26 @@ ProgramIniValues ReadProgramIni(const std::string& startDirectory) {
 ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
     ProgramIniValues values;
     if (!PassesZulHeader(doc)) return values;
-    values.autoLoad = doc.Read("AutoLoad", "True", "0") == "1";
-    values.autoLoadPath = TrimValue(doc.Read("AutoLoad", "FileName", ""));
-    const std::string radian = doc.Read("General", "Radian", "0");
-    values.angleUnit = radian == "1"   ? AngleUnit::Degrees
-                       : radian == "2" ? AngleUnit::Grads
-                                       : AngleUnit::Radians;
-    values.escExit = IniIntegerOr(doc.Read("General", "EscExit", "0"), 0) != 0;
-    values.askExit = IniIntegerOr(doc.Read("General", "AskExit", "0"), 0) != 0;
-    for (const HeadingKey& k : kHeadingKeys)
-        values.reportHeading.*k.field = TrimValue(doc.Read(kReportSection, k.key, ""));
+    values.autoLoad = ReadKey(doc, keys::kAutoLoad) == "1";
+    values.autoLoadPath = Trim(ReadKey(doc, keys::kAutoLoadFile));
+    // A text that names no angle unit gives the default, radians.
+    values.angleUnit = AngleUnitOf(ReadKey(doc, keys::kRadian)).value_or(DefaultAngleUnit());
+    values.escExit = ReadIntegerKey(doc, keys::kEscExit) != 0;
+    values.askExit = ReadIntegerKey(doc, keys::kAskExit) != 0;
+    for (const HeadingKey& k : kHeadingKeys) values.reportHeading.*k.field = Trim(ReadKey(doc, k.key));
     return values;
 }
 
 void StoreProgramIni(const ProgramIniValues& values, IniDocument& doc) {
     WriteZulHeader(doc);
-    doc.Write("AutoLoad", "True", values.autoLoad ? "1" : "0");
-    doc.Write("AutoLoad", "FileName", TrimValue(values.autoLoadPath));
-    doc.Write("General", "Radian", AngleUnitText(values.angleUnit));
-    doc.Write("General", "EscExit", values.escExit ? "1" : "0");
-    doc.Write("General", "AskExit", values.askExit ? "1" : "0");
+    WriteKey(doc, keys::kAutoLoad, values.autoLoad ? "1" : "0");
+    WriteKey(doc, keys::kAutoLoadFile, Trim(values.autoLoadPath));
+    WriteKey(doc, keys::kRadian, AngleUnitText(values.angleUnit));
+    WriteKey(doc, keys::kEscExit, values.escExit ? "1" : "0");
+    WriteKey(doc, keys::kAskExit, values.askExit ? "1" : "0");
     // A program INI of someone who never wrote a note stays as it was.
-    if (values.reportHeading.Empty() && !doc.HasSection(kReportSection)) return;
-    for (const HeadingKey& k : kHeadingKeys) doc.Write(kReportSection, k.key, TrimValue(values.reportHeading.*k.field));
+    if (values.reportHeading.Empty() && !doc.HasSection(keys::kReportObject.section)) return;
+    for (const HeadingKey& k : kHeadingKeys) WriteKey(doc, k.key, Trim(values.reportHeading.*k.field));
 }
 
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values) {

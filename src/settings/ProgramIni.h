@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "app/ReportHeading.h"
 #include "eval/EvalContext.h"
 #include "settings/IniDocument.h"
+#include "settings/ReportHeading.h"
+#include "settings/SettingsKeys.h"
 
 namespace zul {
 
@@ -15,7 +16,7 @@ inline constexpr const char* kProgramIniName = "Zul.ini";
 struct ProgramIniValues {
     bool autoLoad = false;
     std::string autoLoadPath;
-    AngleUnit angleUnit = AngleUnit::Radians;
+    AngleUnit angleUnit = DefaultAngleUnit();
     bool escExit = false;
     bool askExit = false;
     ReportHeading reportHeading;  // section "Report": the heading of the calculation note
@@ -32,8 +33,5 @@ IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIn
 // The same two on a document in memory.
 ProgramIniValues ReadProgramIniDocument(const IniDocument& document);
 void StoreProgramIni(const ProgramIniValues& values, IniDocument& document);
-
-// "0", "1", "2" for radians, degrees, grads, as both kinds of file store the angle unit.
-const char* AngleUnitText(AngleUnit unit);
 
 }  // namespace zul

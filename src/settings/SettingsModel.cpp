@@ -45,10 +45,10 @@ void SettingsModel::ResetOptions() {
     ResetConstantFields(fields, constants);
     grid.Reset();
     recentFiles.ClearText();
-    trackBar_ = kTrackBarMin;
-    autoLoadPath.clear();
-    autoLoad = false;
-    angleUnit = AngleUnit::Radians;
+    trackBar_ = DefaultInteger(keys::kMaxCountStrings);
+    autoLoadPath = keys::kAutoLoadFile.defaultText;
+    autoLoad = DefaultInteger(keys::kAutoLoad) != 0;
+    angleUnit = DefaultAngleUnit();
     recentFiles.Add("");  // the empty entry at the top stands for no settings file
 }
 

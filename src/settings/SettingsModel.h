@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/ConstantsArray.h"
 #include "eval/EvalContext.h"
 #include "settings/ConstantFields.h"
-#include "settings/ConstantsArray.h"
 #include "settings/ProgramIni.h"
+#include "settings/SettingsKeys.h"
 #include "settings/UserConstants.h"
 
 namespace zul {
@@ -34,14 +35,14 @@ private:
 };
 
 struct SettingsModel {
-    static constexpr int kTrackBarMin = 10;
-    static constexpr int kTrackBarMax = 255;
+    static constexpr int kTrackBarMin = keys::kMaxCountStrings.min;
+    static constexpr int kTrackBarMax = keys::kMaxCountStrings.max;
     static constexpr std::string_view kPanelNVirPrefix = "Количество запоминаемых выражений =";
 
     ConstantFieldTexts fields;
     ConstantsArray constants;
     UserConstantsGrid grid;
-    AngleUnit angleUnit = AngleUnit::Radians;
+    AngleUnit angleUnit = DefaultAngleUnit();
     RecentSettingsFiles recentFiles;
     bool autoLoad = false;     // ChBoxAutoLoad
     std::string autoLoadPath;  // EditFAutoLoad
@@ -68,7 +69,7 @@ struct SettingsModel {
     EvalContext MakeEvalContext() const;
 
 private:
-    int trackBar_ = kTrackBarMin;
+    int trackBar_ = DefaultInteger(keys::kMaxCountStrings);
 };
 
 }  // namespace zul

@@ -11,11 +11,6 @@
 namespace zul {
 namespace {
 
-std::string TrimCell(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return std::string(s);
-}
 
 struct SystemConstant {
     const char* name;
@@ -100,8 +95,8 @@ bool UserConstantsGrid::TidyAndCheck() {
     for (int step = 0; step < userRows; ++step, ++position) {
         Row* r = UserRow(position);
         if (!r || position >= RowCount() - 1) break;  // the blank row or beyond
-        r->name = TrimCell(r->name);
-        r->value = TrimCell(r->value);
+        r->name = Trim(r->name);
+        r->value = Trim(r->value);
         const bool lastUserRow = position == RowCount() - 2;
         if (r->name.empty() && r->value.empty() && !lastUserRow) {
             rows_.erase(rows_.begin() + (position - kFirstUserRow));

@@ -53,7 +53,7 @@ TEST(ComputeCommand, PlainExpressionsFillHistoryAndMemory) {
         SCOPED_TRACE(c.name);
         Calculator calc = Fresh();
         for (std::size_t i = 0; i < c.inputs.size(); ++i) {
-            const ComputeOutcome out = BBtnVichislClick(calc, c.inputs[i]);
+            const ComputeOutcome out = Compute(calc, c.inputs[i]);
             if (c.shown[i] == "-") {
                 EXPECT_FALSE(out.computed);
             } else {
@@ -72,18 +72,18 @@ TEST(ComputeCommand, ExistingHistoryItemUpdatesTheFirstMatchingRow) {
     calc.main.history.Replace({"1+1"});
     calc.memory.AddOrUpdateLine(0, "x//!9//!note");
     calc.memory.AddOrUpdateLine(0, "1+1//!old//!keep");
-    BBtnVichislClick(calc, "1+1");
+    Compute(calc, "1+1");
     EXPECT_EQ(MemoryLines(calc), (std::vector<std::string>{"x//!9//!note", "1+1//!2//!keep"}));
     EXPECT_EQ(calc.main.history.Count(), 1);
     // In the history but in no memory row: the memory is not touched.
     calc.main.history.Replace({"7"});
-    BBtnVichislClick(calc, "7");
+    Compute(calc, "7");
     EXPECT_EQ(calc.memory.RowCount(), 2);
 }
 
 TEST(ComputeCommand, ACommentHoldingTheSeparatorStaysInItsCell) {
     Calculator calc = Fresh();
-    ASSERT_TRUE(BBtnVichislClick(calc, "2+3 //! x").computed);
+    ASSERT_TRUE(Compute(calc, "2+3 //! x").computed);
     ASSERT_EQ(calc.memory.RowCount(), 1);
     EXPECT_EQ(calc.memory.Row(1).expression, "2+3 //! x");
     EXPECT_EQ(calc.memory.Row(1).result, "5");
@@ -93,15 +93,15 @@ TEST(ComputeCommand, ACommentHoldingTheSeparatorStaysInItsCell) {
 TEST(ComputeCommand, CalculationsAreRecorded) {
     Calculator calc = Fresh();
     SelectCode(calc, 1);
-    const ComputeOutcome first = BBtnVichislClick(calc, "[12.5] [80]");
+    const ComputeOutcome first = Compute(calc, "[12.5] [80]");
     ASSERT_TRUE(first.computed);
     EXPECT_TRUE(calc.main.calculationMarker);
     EXPECT_EQ(calc.main.recent.Items(), std::vector<std::string>{"№1. =" + first.inputText});
     // The same calculation again keeps one entry.
-    const ComputeOutcome second = BBtnVichislClick(calc, "[25] [80]");
+    const ComputeOutcome second = Compute(calc, "[25] [80]");
     EXPECT_EQ(calc.main.recent.Items(), std::vector<std::string>{"№1. =" + second.inputText});
     // A plain expression with a calculation selected is evaluated and not recorded.
-    EXPECT_EQ(BBtnVichislClick(calc, "1+2").inputText, "3");
+    EXPECT_EQ(Compute(calc, "1+2").inputText, "3");
     EXPECT_FALSE(calc.main.calculationMarker);
     EXPECT_EQ(calc.main.recent.Count(), 1);
 }
@@ -119,7 +119,7 @@ TEST(ComputeCommand, TimeSum) {
         SCOPED_TRACE(c.input);
         Calculator calc = Fresh();
         SelectCode(calc, 50301);
-        const ComputeOutcome out = BBtnVichislClick(calc, c.input);
+        const ComputeOutcome out = Compute(calc, c.input);
         EXPECT_EQ(out.computed, c.shown != nullptr);
         if (c.shown == nullptr) continue;
         EXPECT_EQ(out.inputText, c.shown);
@@ -133,7 +133,7 @@ TEST(ComputeCommand, ArithmeticFaultsLeaveEverythingAsItWas) {
     for (const char* input : cases) {
         SCOPED_TRACE(input);
         Calculator calc = Fresh();
-        EXPECT_THROW(BBtnVichislClick(calc, input), ArithmeticFault);
+        EXPECT_THROW(Compute(calc, input), ArithmeticFault);
         EXPECT_TRUE(calc.main.history.Empty());
         EXPECT_EQ(calc.memory.MemoryLineOfRow(1), "//!//!");
     }
@@ -151,7 +151,7 @@ TEST(ComputeCommand, HistoryPositionAndModifiedFlag) {
         calc.main.settingsFile.currentFile = c.file;
         calc.main.history.Replace({"A", "B"});
         calc.main.history.PreviousExpression();
-        BBtnVichislClick(calc, "2*2");
+        Compute(calc, "2*2");
         EXPECT_EQ(calc.main.history.Position(), 0);
         EXPECT_EQ(calc.main.settingsFile.modified, c.modified);
     }

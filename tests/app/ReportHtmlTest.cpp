@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TempFolder.h"
 #include "app/ReportHtml.h"
-#include "lists/TempFolder.h"
 
 namespace zul {
 namespace {

@@ -4,11 +4,11 @@
 
 #include "app/ComputeCommand.h"
 #include "app/JournalSection.h"
-#include "app/ScriptedPlatform.h"
+#include "platform/ScriptedPlatform.h"
 #include "calc/Catalogue.h"
 #include "lists/ExpressionList.h"
-#include "lists/TempFolder.h"
-#include "settings/SettingsFile.h"
+#include "TempFolder.h"
+#include "app/SettingsFile.h"
 
 namespace zul {
 namespace {
@@ -20,9 +20,9 @@ Calculator Computed(const std::string& settingsFile = {}) {
     Calculator c;
     c.main.recent.Reset();
     c.main.settingsFile.currentFile = settingsFile;
-    EXPECT_TRUE(BBtnVichislClick(c, "2+3").computed);
+    EXPECT_TRUE(Compute(c, "2+3").computed);
     c.main.topic = SelectTopicNode(IndexOfCode(1))->state;
-    EXPECT_TRUE(BBtnVichislClick(c, "[12.5] [80]").computed);
+    EXPECT_TRUE(Compute(c, "[12.5] [80]").computed);
     return c;
 }
 
@@ -41,14 +41,14 @@ TEST(SessionReport, EveryComputeIsAnEntryAndAnUnsavedChange) {
 
     // The same line again is a new entry (the memory only updates its row).
     c.main.settingsFile.modified = false;
-    EXPECT_TRUE(BBtnVichislClick(c, "[12.5] [80]").computed);
+    EXPECT_TRUE(Compute(c, "[12.5] [80]").computed);
     EXPECT_EQ(c.report.journal.Size(), 3u);
     EXPECT_TRUE(c.main.settingsFile.modified);
 
     // A failed compute records nothing; nor does a calculator that does not record.
-    EXPECT_FALSE(BBtnVichislClick(c, "2+").computed);
+    EXPECT_FALSE(Compute(c, "2+").computed);
     c.report.recording = false;
-    EXPECT_TRUE(BBtnVichislClick(c, "7*6").computed);
+    EXPECT_TRUE(Compute(c, "7*6").computed);
     EXPECT_EQ(c.report.journal.Size(), 3u);
 }
 
@@ -87,7 +87,7 @@ TEST(SessionReport, HistoryAnswerDecidesWhatBecomesOfTheSessionJournal) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Calculator session;
-        ASSERT_TRUE(BBtnVichislClick(session, "1+1").computed);
+        ASSERT_TRUE(Compute(session, "1+1").computed);
         session.main.settingsFile.currentFile = dir.File(c.file);
         ASSERT_TRUE(ReadSettingsFile(session, platform, c.answer).read);
         EXPECT_EQ(session.report.journal.Size(), c.entries);
@@ -149,7 +149,7 @@ TEST(SessionReport, MemoryRowsAndListLinesBecomeExpressionEntries) {
 
 TEST(SessionReport, CaptionAndResultOfEachKind) {
     Calculator c = Computed();
-    ASSERT_TRUE(BBtnVichislClick(c, "2*3").computed);  // still code 1: a plain expression
+    ASSERT_TRUE(Compute(c, "2*3").computed);  // still code 1: a plain expression
     const Journal& j = c.report.journal;
     EXPECT_EQ(EntryCaption(*j.At(0)), "2+3");
     EXPECT_EQ(EntryResult(*j.At(0)), "5");

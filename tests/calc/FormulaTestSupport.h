@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ConstantsArray.h"
 #include "calc/Dispatch.h"
 #include "eval/EvalContext.h"
-#include "settings/ConstantsArray.h"
 
 namespace zul::test {
 

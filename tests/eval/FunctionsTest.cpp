@@ -1,6 +1,8 @@
 // The eighteen functions, their domain failures, powers, factorials and angle units.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "EvalTestUtil.h"
 #include "eval/Functions.h"
 
@@ -70,14 +72,29 @@ TEST(Powers, AndFactorials) {
 }
 
 TEST(Functions, ApplyFunctionDomain) {
-    struct Case { int code; Extended x; bool ok; };
-    const Case cases[] = {{1, 1, false}, {1, 0.5L, true}, {2, 0, false}, {7, 0, true}, {8, 0, false},
-                          {12, 0, false}, {16, -2, true}, {3, 1e4000L, true}};
+    using F = Function;
+    struct Case { Function code; Extended x; bool ok; };
+    const Case cases[] = {{F::Arcsin, 1, false}, {F::Arcsin, 0.5L, true}, {F::Arccos, 0, false},
+                          {F::Tg, 0, true},      {F::Ctg, 0, false},       {F::Ctgh, 0, false},
+                          {F::Abs, -2, true},    {F::Arctg, 1e4000L, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(FunctionName(c.code));
         Extended r = 0;
         EXPECT_EQ(ApplyFunction(c.code, c.x, AngleUnit::Radians, r), c.ok);
     }
+}
+
+TEST(Functions, TableHoldsEachCodeOnceAndFindsIt) {
+    std::set<int> codes;
+    for (const FunctionInfo& f : FunctionTable()) {
+        SCOPED_TRACE(f.name);
+        codes.insert(static_cast<int>(f.function));
+        EXPECT_EQ(&InfoOf(f.function), &f);
+        EXPECT_EQ(f.listLine.substr(0, f.name.size() + 1), std::string(f.name) + "(");
+    }
+    EXPECT_EQ(codes.size(), static_cast<std::size_t>(kFunctionCount));
+    EXPECT_EQ(*codes.begin(), 1);
+    EXPECT_EQ(*codes.rbegin(), kFunctionCount);
 }
 
 }  // namespace

@@ -1,11 +1,23 @@
 # Runs every line of a golden file through zulc and compares the output.
 # Line format: input<TAB>expected output. A line "#options: ..." sets zulc options for
 # the lines after it; other lines starting with "#" and empty lines are skipped.
-file(STRINGS "${GOLDEN}" lines ENCODING UTF-8)
+#
+# The lines are cut from the file one by one, not read as a CMake list: in a list an
+# unbalanced "[" (as in a time sum missing its "]") would swallow the lines after it.
+file(READ "${GOLDEN}" content)
 set(options "")
 set(failures 0)
 set(count 0)
-foreach(line IN LISTS lines)
+while(NOT content STREQUAL "")
+  string(FIND "${content}" "\n" end)
+  if(end LESS 0)
+    set(line "${content}")
+    set(content "")
+  else()
+    string(SUBSTRING "${content}" 0 ${end} line)
+    math(EXPR next "${end} + 1")
+    string(SUBSTRING "${content}" ${next} -1 content)
+  endif()
   if(line MATCHES "^#options:(.*)$")
     separate_arguments(options UNIX_COMMAND "${CMAKE_MATCH_1}")
     continue()
@@ -30,7 +42,7 @@ foreach(line IN LISTS lines)
     message(SEND_ERROR "golden ${GOLDEN}: input [${input}] gave [${out}], expected [${expected}]")
     math(EXPR failures "${failures} + 1")
   endif()
-endforeach()
+endwhile()
 message(STATUS "${count} golden lines, ${failures} failed")
 if(failures GREATER 0)
   message(FATAL_ERROR "golden mismatches: ${failures}")

@@ -3,17 +3,21 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/window/Translations.h"
+#include "widgets/Controls.h"
+#include "widgets/Panels.h"
+#include "widgets/Translations.h"
 
 #include <gtest/gtest.h>
 
 #include <csetjmp>
 #include <cstdio>
+#include <stdexcept>
 #include <vector>
 
 extern "C" {
@@ -50,6 +54,28 @@ private:
 
 }  // namespace
 
+QObject& FindOwnChild(const QObject& window, const QString& name, const QMetaObject& type) {
+    const auto fail = [&](const QString& why) {
+        throw std::logic_error(
+            ToStd(window.objectName() + QStringLiteral(": ") + name + QLatin1Char(' ') + why));
+    };
+    const std::vector<QObject*> own = OwnControls(window, name);
+    if (own.empty()) fail(QStringLiteral("not found"));
+    if (own.size() > 1) fail(QStringLiteral("is not unique"));
+    if (!own.front()->inherits(type.className()))
+        fail(QStringLiteral("is a %1, not a %2")
+                 .arg(own.front()->metaObject()->className(), type.className()));
+    return *own.front();
+}
+
+QComboBox* InsertField(const QObject& dialog, int k) {
+    return Child<QComboBox>(dialog, QStringLiteral("CombDat%1").arg(k));
+}
+
+CaptionPanel* InsertCaption(const QObject& dialog, int k) {
+    return Child<CaptionPanel>(dialog, QStringLiteral("PanDat%1").arg(k));
+}
+
 GuiFixture::GuiFixture() : GuiFixture(true) {}
 
 GuiFixture::GuiFixture(bool start) {
@@ -64,7 +90,7 @@ GuiFixture::~GuiFixture() {
 void GuiFixture::Start() {
     calculator = std::make_unique<Calculator>(CreateCalculator(ToStd(dir.path())));
     windows = CreateWindows(*calculator, platform, busy);
-    windows->face->SetModalRunner([this](QWidget* window) { opened.push_back(window->objectName()); });
+    windows->factory.SetModalRunner([this](QDialog& window) { opened.push_back(window.objectName()); });
 }
 
 std::string GuiFixture::Path(const QString& name) const { return ToStd(dir.filePath(name)); }
@@ -81,23 +107,26 @@ QByteArray GuiFixture::ReadFile(const QString& name) const {
     return file.readAll();
 }
 
-QString GuiFixture::InputText() { return face().CBoxMainStr->currentText(); }
+QComboBox* GuiFixture::InputLine() { return Child<QComboBox>(face(), "CBoxMainStr"); }
+
+QString GuiFixture::InputText() { return InputLine()->currentText(); }
 
 void GuiFixture::SetInputText(const QString& text) {
-    QLineEdit* line = face().CBoxMainStr->lineEdit();
+    QLineEdit* line = InputLine()->lineEdit();
     line->clear();
     QTest::keyClicks(line, text);
 }
 
 void GuiFixture::Compute(const QString& text) {
     SetInputText(text);
-    QTest::keyClick(face().CBoxMainStr->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(InputLine()->lineEdit(), Qt::Key_Return);
 }
 
 void GuiFixture::SelectNode(const QString& nodeText) {
-    const auto found = face().TViewTip->findItems(nodeText, Qt::MatchExactly | Qt::MatchRecursive);
+    auto* tree = Child<QTreeWidget>(face(), "TViewTip");
+    const auto found = tree->findItems(nodeText, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_FALSE(found.isEmpty()) << ToStd(nodeText);
-    face().TViewTip->setCurrentItem(found.first());
+    tree->setCurrentItem(found.first());
 }
 
 void GuiFixture::ShowFace() {

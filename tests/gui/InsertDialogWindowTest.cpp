@@ -12,15 +12,15 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
-#include "insert/window/ULiterature.h"
+#include "insert/ShowLiterature.h"
 #include "settings/IniEncoding.h"
 
 namespace zul::test {
 namespace {
 
-TFormIncFunc& Dialog(GuiFixture& fx) { return *static_cast<TFormIncFunc*>(fx.windows->incFunc.get()); }
+TFormIncFunc& Dialog(GuiFixture& fx) { return *fx.windows->incFunc; }
 
 // The dialog is shown without a modal loop; the script plays the user, and whatever is
 // still open afterwards is closed with the close box.
@@ -33,7 +33,7 @@ void Script(TFormIncFunc& dialog, std::function<void(TFormIncFunc&)> user) {
 }
 
 void Type(TFormIncFunc& d, int field, const char* text) {
-    QLineEdit* line = d.CombDat[static_cast<std::size_t>(field - 1)]->lineEdit();
+    QLineEdit* line = InsertField(d, field)->lineEdit();
     line->clear();
     QTest::keyClicks(line, QString::fromUtf8(text));
 }
@@ -46,17 +46,18 @@ void SelectCode(GuiFixture& fx, int code) {
 TEST(InsertDialog, InsertReplacesTheInputLineWithTheSubstitutedFormula) {
     GuiFixture fx;
     SelectCode(fx, 1);
-    fx.face().CBoxMainStr->setEditText(QStringLiteral("что-то"));
+    fx.InputLine()->setEditText(QStringLiteral("что-то"));
     bool visibleDuringScript = false;
     Script(Dialog(fx), [&](TFormIncFunc& d) {
-        EXPECT_EQ(ToStd(d.PanNameRas->text()), "Скорость перемещения жидкости по трубопроводу,  м/с");
-        EXPECT_EQ(ToStd(d.ReadFunc->text()), "X1/(3600*pi*((X2/1000)^2)/4)");
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "=");
-        EXPECT_EQ(ToStd(d.PanDat[1]->text()), "Диаметр трубопровода, мм");
-        EXPECT_FALSE(d.CombDat[2]->isVisible());
+        EXPECT_EQ(ToStd(Child<CaptionPanel>(d, "PanNameRas")->text()),
+                  "Скорость перемещения жидкости по трубопроводу,  м/с");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadFunc")->text()), "X1/(3600*pi*((X2/1000)^2)/4)");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "=");
+        EXPECT_EQ(ToStd(InsertCaption(d, 2)->text()), "Диаметр трубопровода, мм");
+        EXPECT_FALSE(InsertField(d, 3)->isVisible());
         Type(d, 1, "10");
         Type(d, 2, "50");
-        d.BBtnIncF->click();
+        Child<QPushButton>(d, "BBtnIncF")->click();
         visibleDuringScript = d.isVisible();
     });
     fx.face().SpButtonVstFuncClick();
@@ -70,21 +71,21 @@ TEST(InsertDialog, EnterPreviewsAndTheValueListsRememberNewestFirst) {
     Script(Dialog(fx), [&](TFormIncFunc& d) {
         Type(d, 1, "20");
         Type(d, 2, "2+");
-        QTest::keyClick(d.CombDat[1]->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(InsertField(d, 2)->lineEdit(), Qt::Key_Return);
         EXPECT_TRUE(d.isVisible());  // Enter previews, it does not insert
-        EXPECT_EQ(ToStd(d.ReadFunc->text()), "(20-(2+))/ln(20/(2+))");
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "= Error");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadFunc")->text()), "(20-(2+))/ln(20/(2+))");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "= Error");
         Type(d, 2, "10");
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "=");  // any change resets the result line
-        EXPECT_EQ(ToStd(d.ReadFunc->text()), "(20-(2+))/ln(20/(2+))");
-        QTest::keyClick(d.BBtnRez, Qt::Key_Return);
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "= 14.42695040889");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "=");  // any change resets the result line
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadFunc")->text()), "(20-(2+))/ln(20/(2+))");
+        QTest::keyClick(Child<QPushButton>(d, "BBtnRez"), Qt::Key_Return);
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "= 14.42695040889");
         Type(d, 1, "40");
-        d.BBtnRez->click();
+        Child<QPushButton>(d, "BBtnRez")->click();
         Type(d, 1, "20");
-        d.BBtnRez->click();
+        Child<QPushButton>(d, "BBtnRez")->click();
         QStringList items;
-        for (int i = 0; i < d.CombDat[0]->count(); ++i) items << d.CombDat[0]->itemText(i);
+        for (int i = 0; i < InsertField(d, 1)->count(); ++i) items << InsertField(d, 1)->itemText(i);
         EXPECT_EQ(items, (QStringList{QStringLiteral("40"), QStringLiteral("20")}));
     });
     fx.face().SpButtonVstFuncClick();
@@ -100,15 +101,15 @@ struct LeaveCase {
 
 TEST(InsertDialog, LeavingWithoutInsertInsertsNothing) {
     const LeaveCase cases[] = {
-        {"Выход", [](TFormIncFunc& d) { d.BBtnCansel->click(); }},
+        {"Выход", [](TFormIncFunc& d) { Child<QPushButton>(d, "BBtnCansel")->click(); }},
         {"close box after a preview",
          [](TFormIncFunc& d) {
-             d.BBtnRez->click();
+             Child<QPushButton>(d, "BBtnRez")->click();
              d.close();
          }},
         {"Escape does not close",
          [](TFormIncFunc& d) {
-             QTest::keyClick(d.CombDat[0]->lineEdit(), Qt::Key_Escape);
+             QTest::keyClick(InsertField(d, 1)->lineEdit(), Qt::Key_Escape);
              EXPECT_TRUE(d.isVisible());
          }},
     };
@@ -116,7 +117,7 @@ TEST(InsertDialog, LeavingWithoutInsertInsertsNothing) {
         SCOPED_TRACE(c.name);
         GuiFixture fx;
         SelectCode(fx, 1);
-        fx.face().CBoxMainStr->setEditText(QStringLiteral("2+2"));
+        fx.InputLine()->setEditText(QStringLiteral("2+2"));
         Script(Dialog(fx), [&](TFormIncFunc& d) {
             Type(d, 1, "1");
             Type(d, 2, "2");
@@ -132,9 +133,9 @@ TEST(InsertDialog, AnEmptyFieldKeepsTheDialogOpenWithItsFocus) {
     SelectCode(fx, 1);
     Script(Dialog(fx), [&](TFormIncFunc& d) {
         Type(d, 1, "10");
-        d.BBtnIncF->click();
+        Child<QPushButton>(d, "BBtnIncF")->click();
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(d.focusWidget(), d.CombDat[1]);
+        EXPECT_EQ(d.focusWidget(), InsertField(d, 2));
         EXPECT_TRUE(fx.platform.messages().empty());
     });
     fx.face().SpButtonVstFuncClick();
@@ -147,10 +148,10 @@ TEST(InsertDialog, AnArithmeticFaultEndsTheInsertWithItsMessage) {
     Script(Dialog(fx), [&](TFormIncFunc& d) {
         Type(d, 1, "ln(0)");
         Type(d, 2, "50");
-        d.BBtnIncF->click();
+        Child<QPushButton>(d, "BBtnIncF")->click();
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "= Error");
-        d.BBtnCansel->click();
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "= Error");
+        Child<QPushButton>(d, "BBtnCansel")->click();
     });
     fx.face().SpButtonVstFuncClick();
     EXPECT_EQ(fx.platform.MessageTexts(), std::vector<std::string>{"Floating point division by zero"});
@@ -161,14 +162,15 @@ TEST(InsertDialog, TimeSumFieldsStartWithTheEmptyTime) {
     GuiFixture fx;
     SelectCode(fx, 50301);
     Script(Dialog(fx), [&](TFormIncFunc& d) {
-        EXPECT_EQ(ToStd(d.CombDat[0]->currentText()), "[00:00:00]");
-        EXPECT_EQ(ToStd(d.CombDat[1]->currentText()), "[00:00:00]");
-        EXPECT_EQ(ToStd(d.ReadFunc->text()), "Расчет имеет несколько формул или формула слишком сложная...");
+        EXPECT_EQ(ToStd(InsertField(d, 1)->currentText()), "[00:00:00]");
+        EXPECT_EQ(ToStd(InsertField(d, 2)->currentText()), "[00:00:00]");
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadFunc")->text()),
+                  "Расчет имеет несколько формул или формула слишком сложная...");
         Type(d, 1, "[01:30:00]");
         Type(d, 2, "[00:45:30] [-00:00:30]");
-        d.BBtnRez->click();
-        EXPECT_EQ(ToStd(d.ReadRez->text()), "= [02:15:00]");
-        d.BBtnIncF->click();
+        Child<QPushButton>(d, "BBtnRez")->click();
+        EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), "= [02:15:00]");
+        Child<QPushButton>(d, "BBtnIncF")->click();
     });
     fx.face().SpButtonVstFuncClick();
     EXPECT_EQ(ToStd(fx.InputText()), "[01:30:00] [00:45:30] [-00:00:30]");
@@ -192,9 +194,9 @@ TEST(InsertDialog, CalculationsWithoutATemplateInsertArgumentGroups) {
         SelectCode(fx, c.code);
         Script(Dialog(fx), [&](TFormIncFunc& d) {
             for (std::size_t k = 0; k < c.values.size(); ++k) Type(d, static_cast<int>(k + 1), c.values[k]);
-            d.BBtnRez->click();
-            EXPECT_EQ(ToStd(d.ReadRez->text()), c.preview);
-            d.BBtnIncF->click();
+            Child<QPushButton>(d, "BBtnRez")->click();
+            EXPECT_EQ(ToStd(Child<QLineEdit>(d, "ReadRez")->text()), c.preview);
+            Child<QPushButton>(d, "BBtnIncF")->click();
         });
         fx.face().SpButtonVstFuncClick();
         EXPECT_EQ(ToStd(fx.InputText()), c.inserted);
@@ -213,23 +215,22 @@ TEST(InsertDialog, GeometryFollowsTheNumberOfFields) {
         GuiFixture fx;
         SelectCode(fx, c.code);
         Script(Dialog(fx), [&](TFormIncFunc& w) {
-            for (int k = 1; k <= 6; ++k)
-                EXPECT_EQ(w.CombDat[static_cast<std::size_t>(k - 1)]->isVisible(), k <= c.fields);
-            const QRect exit = w.BBtnCansel->geometry();
+            for (int k = 1; k <= 6; ++k) EXPECT_EQ(InsertField(w, k)->isVisible(), k <= c.fields);
+            const QRect exit = Child<QPushButton>(w, "BBtnCansel")->geometry();
             if (c.fields == 1) {
-                EXPECT_EQ(exit.top(), w.BBtnIncF->geometry().top() + 32 + d);
-                EXPECT_EQ(w.PanLine2->geometry().top(), exit.top() + 32 + d);
+                EXPECT_EQ(exit.top(), Child<QPushButton>(w, "BBtnIncF")->geometry().top() + 32 + d);
+                EXPECT_EQ(Child<QFrame>(w, "PanLine2")->geometry().top(), exit.top() + 32 + d);
             } else {
-                const QRect last = w.CombDat[static_cast<std::size_t>(c.fields - 1)]->geometry();
+                const QRect last = InsertField(w, c.fields)->geometry();
                 EXPECT_EQ(exit.bottom(), last.bottom());
-                EXPECT_EQ(w.PanLine2->geometry().top(), last.top() + 40);
+                EXPECT_EQ(Child<QFrame>(w, "PanLine2")->geometry().top(), last.top() + 40);
             }
-            EXPECT_GT(w.height(), w.PanLine2->geometry().bottom());
+            EXPECT_GT(w.height(), Child<QFrame>(w, "PanLine2")->geometry().bottom());
             EXPECT_EQ(w.width(), 532);
-            EXPECT_GE(exit.top(), w.BBtnIncF->geometry().bottom());  // no overlap
-            const int outer = w.PanLine2->geometry().top() + 41;
+            EXPECT_GE(exit.top(), Child<QPushButton>(w, "BBtnIncF")->geometry().bottom());  // no overlap
+            const int outer = Child<QFrame>(w, "PanLine2")->geometry().top() + 41;
             EXPECT_EQ(w.y(), static_cast<int>(std::lrint((screen.height() - outer) / 2.0)));
-            w.BBtnCansel->click();
+            Child<QPushButton>(w, "BBtnCansel")->click();
         });
         fx.face().SpButtonVstFuncClick();
     }
@@ -241,12 +242,12 @@ TEST(InsertDialog, FocusedFieldsCaptionTurnsYellow) {
     Script(Dialog(fx), [&](TFormIncFunc& d) {
         QApplication::setActiveWindow(&d);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        d.CombDat[0]->setFocus();
-        EXPECT_EQ(d.PanDat[0]->panelColor(), Yellow());
-        d.PanDat[1]->clicked();  // a click on a caption focuses its field
-        EXPECT_EQ(d.focusWidget(), d.CombDat[1]);
-        EXPECT_EQ(d.PanDat[1]->panelColor(), Yellow());
-        EXPECT_EQ(d.PanDat[0]->panelColor(), ButtonFace());
+        InsertField(d, 1)->setFocus();
+        EXPECT_EQ(InsertCaption(d, 1)->panelColor(), Yellow());
+        InsertCaption(d, 2)->clicked();  // a click on a caption focuses its field
+        EXPECT_EQ(d.focusWidget(), InsertField(d, 2));
+        EXPECT_EQ(InsertCaption(d, 2)->panelColor(), Yellow());
+        EXPECT_EQ(InsertCaption(d, 1)->panelColor(), ButtonFace());
     });
     fx.face().SpButtonVstFuncClick();
 }
@@ -301,7 +302,7 @@ TEST(Literature, MessageBoxesOfTheReferences) {
         GuiFixture fx;
         if (!c.fileBytes.empty())
             fx.WriteFile(QStringLiteral("Zul.lit"), QByteArray::fromStdString(c.fileBytes));
-        SpButtonliteratureClick(fx.platform, fx.calculator->main.startDirectory, c.code);
+        ShowLiterature(fx.platform, fx.calculator->main.startDirectory, c.code);
         if (c.shown == nullptr) {
             // Nothing to show, or whatever the reader made of a broken file: never a hang.
             EXPECT_LE(fx.platform.messages().size(), 1u);
@@ -319,7 +320,7 @@ TEST(Literature, AClickOnTheDialogsFreeAreaShowsIt) {
     SelectCode(fx, 1);
     TFormIncFunc dialog(*fx.calculator, fx.platform);  // with its own literature command
     Script(dialog, [&](TFormIncFunc& d) {
-        QTest::mouseClick(d.PanDat[0], Qt::LeftButton);  // a caption is no free area
+        QTest::mouseClick(InsertCaption(d, 1), Qt::LeftButton);  // a caption is no free area
         EXPECT_TRUE(fx.platform.messages().empty());
         QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(396, 100));
     });
@@ -339,9 +340,9 @@ TEST(Literature, EveryEntryPointShowsTheSameReferences) {
     ASSERT_EQ(fx.calculator->main.topic.calculationCode, 1);
     TFormFace& face = fx.face();
     const std::pair<const char*, std::function<void()>> entries[] = {
-        {"toolbar button", [&] { face.SpButtonliterature->click(); }},
-        {"menu item", [&] { face.NVstLiter->trigger(); }},
-        {"popup item", [&] { face.PMLiter->trigger(); }},
+        {"toolbar button", [&] { Child<QToolButton>(face, "SpButtonliterature")->click(); }},
+        {"menu item", [&] { Child<QAction>(face, "NVstLiter")->trigger(); }},
+        {"popup item", [&] { Child<QAction>(face, "PMLiter")->trigger(); }},
         {"free area of the insert dialog", [&] { Dialog(fx).FormClick(); }},
     };
     for (const auto& [name, run] : entries) {

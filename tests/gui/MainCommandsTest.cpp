@@ -23,7 +23,7 @@
 #include "memory/window/UMemory.h"
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "settings/window/UOpt.h"
 
 namespace zul::test {
@@ -50,7 +50,7 @@ TEST(MainCommands, FunctionKeysOpenTheirWindows) {
     for (const OpenCase& c : kKeys) {
         SCOPED_TRACE(c.window);
         f.opened.clear();
-        QTest::keyClick(f.face().CBoxMainStr->lineEdit(), c.key, c.modifiers);
+        QTest::keyClick(f.InputLine()->lineEdit(), c.key, c.modifiers);
         ASSERT_EQ(f.opened.size(), 1u);
         EXPECT_EQ(f.opened[0], QString::fromUtf8(c.window));
     }
@@ -64,19 +64,19 @@ TEST(MainCommands, MenuItemsAndToolButtonsOpenTheirWindows) {
     };
     TFormFace& w = f.face();
     const Case cases[] = {
-        {[&] { w.NNastrOptions->trigger(); }, "FormOptions"},
-        {[&] { w.NMemory->trigger(); }, "FormMem"},
-        {[&] { w.NVichStrings->trigger(); }, "FormVirStrings"},
-        {[&] { w.NHelpFunc->trigger(); }, "FormFunc"},
-        {[&] { w.NHelpEdIzm->trigger(); }, "FormEdIzm"},
-        {[&] { w.NHelpAbout->trigger(); }, "FormAbout"},
-        {[&] { w.NZulExe->trigger(); }, "FormAbout"},
-        {[&] { w.SpButOpt->click(); }, "FormOptions"},
-        {[&] { w.SpButSList->click(); }, "FormVirStrings"},
-        {[&] { w.SpButtonMem->click(); }, "FormMem"},
-        {[&] { w.SpButtonSprav->click(); }, "FormEdIzm"},
-        {[&] { w.SpButtonInsFunc->click(); }, "FormFunc"},
-        {[&] { w.SpeedButton1->click(); }, "FormAbout"},
+        {[&] { Child<QAction>(w, "NNastrOptions")->trigger(); }, "FormOptions"},
+        {[&] { Child<QAction>(w, "NMemory")->trigger(); }, "FormMem"},
+        {[&] { Child<QAction>(w, "NVichStrings")->trigger(); }, "FormVirStrings"},
+        {[&] { Child<QAction>(w, "NHelpFunc")->trigger(); }, "FormFunc"},
+        {[&] { Child<QAction>(w, "NHelpEdIzm")->trigger(); }, "FormEdIzm"},
+        {[&] { Child<QAction>(w, "NHelpAbout")->trigger(); }, "FormAbout"},
+        {[&] { Child<QAction>(w, "NZulExe")->trigger(); }, "FormAbout"},
+        {[&] { Child<QToolButton>(w, "SpButOpt")->click(); }, "FormOptions"},
+        {[&] { Child<QToolButton>(w, "SpButSList")->click(); }, "FormVirStrings"},
+        {[&] { Child<QToolButton>(w, "SpButtonMem")->click(); }, "FormMem"},
+        {[&] { Child<QToolButton>(w, "SpButtonSprav")->click(); }, "FormEdIzm"},
+        {[&] { Child<QToolButton>(w, "SpButtonInsFunc")->click(); }, "FormFunc"},
+        {[&] { Child<QToolButton>(w, "SpeedButton1")->click(); }, "FormAbout"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window);
@@ -87,33 +87,37 @@ TEST(MainCommands, MenuItemsAndToolButtonsOpenTheirWindows) {
     }
 }
 
-// The memory window opens just above the input line: its top is the main window's top plus
-// the input line's top in the client area, less its own height, plus 14.
-TEST(MainCommands, MemoryWindowIsPlacedAboveTheInputLine) {
+// The memory window opens flush with the main window's left edge, just above the input
+// line: its lower edge lies over the main window within a title bar's height of the line,
+// which stays in view.
+TEST(MainCommands, MemoryWindowOpensJustAboveTheInputLine) {
     GuiFixture f;
+    f.ShowFace();
     f.face().move(120, 300);
-    QWidget* memory = f.windows->memory.get();
     f.face().SpButtonMemClick();
-    const int inputTop = f.face().CBoxMainStr->y();  // in the client area
-    EXPECT_EQ(memory->x(), f.face().frameGeometry().left());
-    EXPECT_EQ(memory->frameGeometry().top(), f.face().frameGeometry().top() + inputTop - memory->frameGeometry().height() + 14);
+    ASSERT_EQ(f.opened, std::vector<QString>{QStringLiteral("FormMem")});
+    const QRect memory = f.windows->memory->frameGeometry();
+    const int inputTop = f.InputLine()->mapToGlobal(QPoint(0, 0)).y();
+    EXPECT_EQ(memory.left(), f.face().frameGeometry().left());
+    EXPECT_GT(memory.bottom(), f.face().frameGeometry().top());
+    EXPECT_LT(memory.bottom(), inputTop);
+    EXPECT_LT(inputTop - memory.bottom(), 40);
 }
 
 TEST(MainCommands, MenuShortcutsAsTheSystemGivesThem) {
     GuiFixture f;
     struct Case {
-        QAction* action;
+        const char* action;
         const char* shortcut;
     };
-    TFormFace& w = f.face();
     const Case cases[] = {
-        {w.NFileLoad, "F3"},      {w.NFileSave, "F2"},     {w.NFileSaveAs, "Alt+F2"}, {w.NFileClose, "Alt+F3"},
-        {w.NNastrOptions, "F4"},  {w.NMemory, "F5"},       {w.NVichStrings, "F7"},    {w.NFileExit, "Alt+X"},
-        {w.NHelpFunc, "F8"},      {w.NHelpEdIzm, "F6"},    {w.NHelpHtml, "F1"},       {w.NHelpAbout, "F9"},
+        {"NFileLoad", "F3"},     {"NFileSave", "F2"},  {"NFileSaveAs", "Alt+F2"}, {"NFileClose", "Alt+F3"},
+        {"NNastrOptions", "F4"}, {"NMemory", "F5"},    {"NVichStrings", "F7"},    {"NFileExit", "Alt+X"},
+        {"NHelpFunc", "F8"},     {"NHelpEdIzm", "F6"}, {"NHelpHtml", "F1"},       {"NHelpAbout", "F9"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shortcut);
-        EXPECT_EQ(c.action->shortcut().toString(), QString::fromLatin1(c.shortcut));
+        EXPECT_EQ(Child<QAction>(f.face(), c.action)->shortcut().toString(), QString::fromLatin1(c.shortcut));
     }
 }
 
@@ -145,13 +149,13 @@ TEST(MainCommands, SaveAsSaveOpenAndCloseThroughScriptedDialogs) {
     f.face().NFileLoadClick();
     ASSERT_EQ(f.platform.questions().size(), 1u);
     EXPECT_EQ(f.platform.questions()[0].kind, QuestionKind::History);
-    EXPECT_EQ(f.face().CBoxMainStr->count(), 2);
+    EXPECT_EQ(f.InputLine()->count(), 2);
 
     // Close with "По умолчанию": history and memory emptied, the information box shown.
     f.platform.ClearRecords();
     f.platform.QueueContinue(kAnswerDefaults);
     f.face().NFileCloseClick();
-    EXPECT_EQ(f.face().CBoxMainStr->count(), 0);
+    EXPECT_EQ(f.InputLine()->count(), 0);
     EXPECT_TRUE(f.calculator->main.settingsFile.currentFile.empty());
     ASSERT_FALSE(f.platform.MessageTexts().empty());
     EXPECT_NE(f.platform.MessageTexts().back().find("по умолчанию"), std::string::npos);
@@ -166,10 +170,12 @@ TEST(MainCommands, OpenRestoresTheStoredNodeInTheTree) {
     f.SelectNode(QStringLiteral("Гидравлика"));
     f.platform.QueueFile(file);
     f.face().NFileLoadClick();
-    ASSERT_NE(f.face().TViewTip->currentItem(), nullptr);
-    EXPECT_EQ(f.face().TViewTip->currentItem()->text(0), QStringLiteral("Скорость жидкости"));
-    EXPECT_EQ(f.face().PanelPodsk->text(), QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
-    EXPECT_TRUE(f.face().SpButtonIncFunc->isEnabled());
+    ASSERT_NE(Child<QTreeWidget>(f.face(), "TViewTip")->currentItem(), nullptr);
+    EXPECT_EQ(Child<QTreeWidget>(f.face(), "TViewTip")->currentItem()->text(0),
+              QStringLiteral("Скорость жидкости"));
+    EXPECT_EQ(Child<CaptionPanel>(f.face(), "PanelPodsk")->text(),
+              QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
+    EXPECT_TRUE(Child<QToolButton>(f.face(), "SpButtonIncFunc")->isEnabled());
 }
 
 TEST(MainCommands, OpenOfAForeignFileKeepsEverything) {
@@ -180,7 +186,7 @@ TEST(MainCommands, OpenOfAForeignFileKeepsEverything) {
     f.face().NFileLoadClick();
     ASSERT_EQ(f.platform.messages().size(), 1u);
     EXPECT_EQ(f.platform.messages()[0].kind, MessageKind::Error);
-    EXPECT_EQ(f.face().CBoxMainStr->count(), 1);
+    EXPECT_EQ(f.InputLine()->count(), 1);
     EXPECT_TRUE(f.calculator->main.settingsFile.currentFile.empty());
     EXPECT_EQ(f.ReadFile(QStringLiteral("foreign.ini")), QByteArray("[Program]\r\nName=Other\r\n[General]\r\nCurrentType=26\r\n"));
 }
@@ -207,7 +213,7 @@ TEST(MainExit, QuestionAndProgramIni) {
         f.calculator->settings.askExit = c.askExit;
         f.calculator->settings.angleUnit = AngleUnit::Degrees;
         if (c.askExit) f.platform.QueueMessageResult(c.answer);
-        f.face().NFileExit->trigger();
+        Child<QAction>(f.face(), "NFileExit")->trigger();
         EXPECT_EQ(f.face().isVisible(), !c.closes);
         const QByteArray ini = f.ReadFile(QStringLiteral("Zul.ini"));
         if (c.closes) {
@@ -229,7 +235,7 @@ TEST(MainExit, EscClosesOnlyWhenTheSettingsSaySo) {
         GuiFixture f;
         f.ShowFace();
         f.calculator->settings.escExit = escExit;
-        QTest::keyClick(f.face().CBoxMainStr->lineEdit(), Qt::Key_Escape);
+        QTest::keyClick(f.InputLine()->lineEdit(), Qt::Key_Escape);
         EXPECT_EQ(f.face().isVisible(), !escExit);
     }
 }
@@ -254,9 +260,9 @@ TEST(MainStart, ProgramIniGivesTheStartValues) {
         f.Start();
         auto& options = *f.windows->options;
         options.RefreshFromModel();
-        EXPECT_EQ(options.ChBoxEscExit->isChecked(), c.escExit);
-        EXPECT_EQ(options.RButtonGrad->isChecked(), c.unit == AngleUnit::Grads);
-        EXPECT_EQ(options.RButtonRad->isChecked(), c.unit == AngleUnit::Radians);
+        EXPECT_EQ(Child<QCheckBox>(options, "ChBoxEscExit")->isChecked(), c.escExit);
+        EXPECT_EQ(Child<QRadioButton>(options, "RButtonGrad")->isChecked(), c.unit == AngleUnit::Grads);
+        EXPECT_EQ(Child<QRadioButton>(options, "RButtonRad")->isChecked(), c.unit == AngleUnit::Radians);
     }
 }
 
@@ -270,10 +276,11 @@ TEST(MainStart, AutoLoadAtTheFirstActivationOnly) {
     f.Start();
     f.face().FormActivate();
     f.face().FormActivate();  // later activations load nothing
-    EXPECT_EQ(f.face().CBoxMainStr->count(), 1);
+    EXPECT_EQ(f.InputLine()->count(), 1);
     EXPECT_EQ(f.calculator->main.settingsFile.currentFile, f.Path(QStringLiteral("auto.ini")));
     f.windows->options->RefreshFromModel();  // as its next showing does
-    EXPECT_EQ(f.windows->options->StrGridConst->item(0, 0)->text(), QStringLiteral("auto.ini"));
+    EXPECT_EQ(Child<QTableWidget>(*f.windows->options, "StrGridConst")->item(0, 0)->text(),
+              QStringLiteral("auto.ini"));
 }
 
 TEST(MainHelp, OpensZulHtmThenZulHtml) {
@@ -306,6 +313,9 @@ TEST(MainHelp, OpensZulHtmThenZulHtml) {
 TEST(MainHints, BannerFollowsTheCurrentHint) {
     GuiFixture f;
     TFormFace& w = f.face();
+    auto* menuBar = Child<QMenuBar>(w, "MenuCalc");
+    auto* compute = Child<QPushButton>(w, "BBtnVichisl");
+    auto* banner = Child<CaptionPanel>(w, "PanCloseProg");
     struct Case {
         std::function<void()> point;
         bool visible;
@@ -313,19 +323,28 @@ TEST(MainHints, BannerFollowsTheCurrentHint) {
         QColor background;
     };
     const Case cases[] = {
-        {[&] { w.NFileExit->showStatusText(w.MenuCalc); }, true, "Закрыть программу", Red()},
-        {[&] { w.BBtnVichisl->setFocus(); QStatusTipEvent tip(w.BBtnVichisl->statusTip()); QApplication::sendEvent(w.BBtnVichisl, &tip); },
+        {[&] { Child<QAction>(w, "NFileExit")->showStatusText(menuBar); }, true, "Закрыть программу", Red()},
+        {[&] {
+             compute->setFocus();
+             QStatusTipEvent tip(compute->statusTip());
+             QApplication::sendEvent(compute, &tip);
+         },
          false, "", QColor()},
-        {[&] { w.NHelpAbout->showStatusText(w.MenuCalc); }, true, "Краткие сведения о Программе ЗУЛ", Yellow()},
-        {[&] { QStatusTipEvent tip{QString()}; QApplication::sendEvent(w.MenuCalc, &tip); }, false, "", QColor()},
+        {[&] { Child<QAction>(w, "NHelpAbout")->showStatusText(menuBar); }, true,
+         "Краткие сведения о Программе ЗУЛ", Yellow()},
+        {[&] {
+             QStatusTipEvent tip{QString()};
+             QApplication::sendEvent(menuBar, &tip);
+         },
+         false, "", QColor()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         c.point();
-        EXPECT_EQ(w.PanCloseProg->isVisibleTo(&w), c.visible);
+        EXPECT_EQ(banner->isVisibleTo(&w), c.visible);
         if (c.visible) {
-            EXPECT_EQ(w.PanCloseProg->text(), QString::fromUtf8(c.caption));
-            EXPECT_EQ(w.PanCloseProg->panelColor(), c.background);
+            EXPECT_EQ(banner->text(), QString::fromUtf8(c.caption));
+            EXPECT_EQ(banner->panelColor(), c.background);
         }
     }
 }
@@ -334,23 +353,24 @@ TEST(MainHints, PointingAtExitInTheOpenMenuShowsTheBanner) {
     GuiFixture f;
     f.ShowFace();
     TFormFace& w = f.face();
-    w.MenuCalc->setActiveAction(w.NFile->menuAction());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.NFile));
-    w.NFile->setActiveAction(w.NFileExit);
-    EXPECT_TRUE(w.PanCloseProg->isVisibleTo(&w));
-    EXPECT_EQ(w.PanCloseProg->text(), QStringLiteral("Закрыть программу"));
-    w.NFile->setActiveAction(w.NFileLoad);
-    EXPECT_FALSE(w.PanCloseProg->isVisibleTo(&w));
-    w.NFile->setActiveAction(w.NFileExit);
-    w.NFile->close();  // a closed menu leaves no hint behind
-    EXPECT_FALSE(w.PanCloseProg->isVisibleTo(&w));
+    auto* file = Child<QMenu>(w, "NFile");
+    auto* banner = Child<CaptionPanel>(w, "PanCloseProg");
+    Child<QMenuBar>(w, "MenuCalc")->setActiveAction(file->menuAction());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(Child<QAction>(w, "NFileExit"));
+    EXPECT_TRUE(banner->isVisibleTo(&w));
+    EXPECT_EQ(banner->text(), QStringLiteral("Закрыть программу"));
+    file->setActiveAction(Child<QAction>(w, "NFileLoad"));
+    EXPECT_FALSE(banner->isVisibleTo(&w));
+    file->setActiveAction(Child<QAction>(w, "NFileExit"));
+    file->close();  // a closed menu leaves no hint behind
+    EXPECT_FALSE(banner->isVisibleTo(&w));
 }
 
 // The hints of the expression lists window reach its own banner through the same handler.
 TEST(MainHints, ListsWindowBanner) {
     GuiFixture f;
-    QLabel* banner = f.windows->lists->findChild<QLabel*>(QStringLiteral("PanCloseWin"));
-    ASSERT_NE(banner, nullptr);
+    QLabel* banner = Child<CaptionPanel>(*f.windows->lists, "PanCloseWin");
     struct Case {
         const char* hint;
         bool visible;
@@ -366,8 +386,8 @@ TEST(MainHints, ListsWindowBanner) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hint);
         QStatusTipEvent tip(QString::fromUtf8(c.hint));
-        QApplication::sendEvent(f.windows->lists.get(), &tip);
-        EXPECT_EQ(banner->isVisibleTo(f.windows->lists.get()), c.visible);
+        QApplication::sendEvent(f.windows->lists, &tip);
+        EXPECT_EQ(banner->isVisibleTo(f.windows->lists), c.visible);
         if (c.visible) {
             EXPECT_EQ(banner->text(), QString::fromUtf8(c.caption));
         }

@@ -14,15 +14,15 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/JpegPicture.h"
-#include "app/window/Panels.h"
+#include "widgets/JpegPicture.h"
+#include "widgets/Panels.h"
 
 namespace zul::test {
 namespace {
 
 TEST(MainTree, HoldsTheWholeCatalogueInOrder) {
     GuiFixture f;
-    QTreeWidget* tree = f.face().TViewTip;
+    QTreeWidget* tree = Child<QTreeWidget>(f.face(), "TViewTip");
     EXPECT_EQ(tree->topLevelItemCount(), 10);
     int count = 0;
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -35,11 +35,11 @@ TEST(MainTree, HoldsTheWholeCatalogueInOrder) {
 
 TEST(MainTree, CommandsDisabledUntilANodeIsSelected) {
     GuiFixture f;
-    EXPECT_FALSE(f.face().NVstFunc->isEnabled());
-    EXPECT_FALSE(f.face().NVstLiter->isEnabled());
-    EXPECT_FALSE(f.face().SpButtonIncFunc->isEnabled());
-    EXPECT_FALSE(f.face().SpButtonliterature->isEnabled());
-    EXPECT_TRUE(f.face().PanelPodsk->text().isEmpty());
+    EXPECT_FALSE(Child<QAction>(f.face(), "NVstFunc")->isEnabled());
+    EXPECT_FALSE(Child<QAction>(f.face(), "NVstLiter")->isEnabled());
+    EXPECT_FALSE(Child<QToolButton>(f.face(), "SpButtonIncFunc")->isEnabled());
+    EXPECT_FALSE(Child<QToolButton>(f.face(), "SpButtonliterature")->isEnabled());
+    EXPECT_TRUE(Child<CaptionPanel>(f.face(), "PanelPodsk")->text().isEmpty());
 }
 
 struct SelectionCase {
@@ -61,10 +61,10 @@ TEST(MainTree, SelectionSetsHintCommandsAndCode) {
         SCOPED_TRACE(c.node);
         GuiFixture f;
         f.SelectNode(QString::fromUtf8(c.node));
-        EXPECT_EQ(f.face().PanelPodsk->text(), QString::fromUtf8(c.hint));
-        EXPECT_EQ(f.face().SpButtonIncFunc->isEnabled(), c.insertFormula);
-        EXPECT_EQ(f.face().NVstFunc->isEnabled(), c.insertFormula);
-        EXPECT_TRUE(f.face().SpButtonliterature->isEnabled());
+        EXPECT_EQ(Child<CaptionPanel>(f.face(), "PanelPodsk")->text(), QString::fromUtf8(c.hint));
+        EXPECT_EQ(Child<QToolButton>(f.face(), "SpButtonIncFunc")->isEnabled(), c.insertFormula);
+        EXPECT_EQ(Child<QAction>(f.face(), "NVstFunc")->isEnabled(), c.insertFormula);
+        EXPECT_TRUE(Child<QToolButton>(f.face(), "SpButtonliterature")->isEnabled());
         EXPECT_EQ(f.calculator->main.topic.calculationCode, c.code);
         EXPECT_TRUE(f.calculator->main.settingsFile.modified);
     }
@@ -75,9 +75,9 @@ TEST(MainTree, LiquidVelocityComputesAndIsRecorded) {
     f.SelectNode(QStringLiteral("Скорость жидкости"));
     f.Compute(QStringLiteral("[12.5] [80]"));
     EXPECT_EQ(f.InputText(), QStringLiteral("0.690776662725"));
-    ASSERT_EQ(f.face().ComBoxSelRas->count(), 1);
-    EXPECT_EQ(f.face().ComBoxSelRas->itemText(0), QStringLiteral("№1. =0.690776662725"));
-    EXPECT_EQ(f.face().CBoxMainStr->itemText(0), QStringLiteral("[12.5] [80]"));
+    ASSERT_EQ(Child<QComboBox>(f.face(), "ComBoxSelRas")->count(), 1);
+    EXPECT_EQ(Child<QComboBox>(f.face(), "ComBoxSelRas")->itemText(0), QStringLiteral("№1. =0.690776662725"));
+    EXPECT_EQ(f.InputLine()->itemText(0), QStringLiteral("[12.5] [80]"));
 }
 
 TEST(MainTree, PreviousCalculationReselectsItsNode) {
@@ -85,8 +85,9 @@ TEST(MainTree, PreviousCalculationReselectsItsNode) {
     f.SelectNode(QStringLiteral("Скорость жидкости"));
     f.Compute(QStringLiteral("[12.5] [80]"));
     f.SelectNode(QStringLiteral("Гидравлика"));
-    QTest::mouseClick(f.face().SpButtonLastR, Qt::LeftButton);
-    EXPECT_EQ(f.face().TViewTip->currentItem()->text(0), QStringLiteral("Скорость жидкости"));
+    QTest::mouseClick(Child<QToolButton>(f.face(), "SpButtonLastR"), Qt::LeftButton);
+    EXPECT_EQ(Child<QTreeWidget>(f.face(), "TViewTip")->currentItem()->text(0),
+              QStringLiteral("Скорость жидкости"));
     EXPECT_EQ(f.calculator->main.topic.calculationCode, 1);
 }
 
@@ -110,11 +111,11 @@ TEST(MainTree, BracketTemplateToggles) {
         GuiFixture f;
         f.SelectNode(QString::fromUtf8(c.node));
         f.SetInputText(QStringLiteral("x"));
-        QTest::mouseClick(f.face().BitBtnIncParSk, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(f.face(), "BitBtnIncParSk"), Qt::LeftButton);
         EXPECT_EQ(f.InputText(), QString::fromUtf8(c.firstPress));
-        f.face().PMIncParSk->trigger();
+        Child<QAction>(f.face(), "PMIncParSk")->trigger();
         EXPECT_EQ(f.InputText(), QString::fromUtf8(c.secondPress));
-        EXPECT_EQ(f.face().PanelPodsk->panelColor() == Yellow(), c.hintYellow);
+        EXPECT_EQ(Child<CaptionPanel>(f.face(), "PanelPodsk")->panelColor() == Yellow(), c.hintYellow);
     }
 }
 

@@ -9,14 +9,15 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Panels.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 
 namespace zul::test {
 namespace {
 
-TFormMem& Memory(GuiFixture& fx) { return *static_cast<TFormMem*>(fx.windows->memory.get()); }
+TFormMem& Memory(GuiFixture& fx) { return *fx.windows->memory; }
+StringGrid* Grid(TFormMem& memory) { return Child<StringGrid>(memory, "StrGridChisl"); }
 
 // Fills the memory with rows given as memory lines and shows the window's table.
 void FillMemory(GuiFixture& fx, std::initializer_list<const char*> lines) {
@@ -25,7 +26,7 @@ void FillMemory(GuiFixture& fx, std::initializer_list<const char*> lines) {
 }
 
 void ClickCell(TFormMem& memory, int row, int column) {
-    StringGrid* grid = memory.StrGridChisl;
+    StringGrid* grid = Grid(memory);
     grid->setCurrentIndex(grid->model()->index(row - 1, column));
 }
 
@@ -61,8 +62,8 @@ TEST(MemoryInsert, ModesPutTheCellIntoTheInputLine) {
         GuiFixture fx;
         FillMemory(fx, {"5*5//!25//!квадрат"});
         TFormMem& memory = Memory(fx);
-        memory.ComBoxKakVst->setCurrentIndex(c.mode);
-        fx.face().CBoxMainStr->setEditText(QString::fromUtf8(c.line));
+        Child<QComboBox>(memory, "ComBoxKakVst")->setCurrentIndex(c.mode);
+        fx.InputLine()->setEditText(QString::fromUtf8(c.line));
         ClickCell(memory, 1, c.column);
         fx.platform.ClearRecords();
         std::string lineBehindTheBox;
@@ -95,12 +96,13 @@ TEST(MemorySelection, CaptionAndInsertButtonFollowTheCell) {
     };
     GuiFixture fx;
     FillMemory(fx, {"1+1//!2//!", "3*3//!9//!"});
-    EXPECT_EQ(ToStd(Memory(fx).PanWhat->text()), "Выражение №2");  // a new row is selected
+    // A new row is selected.
+    EXPECT_EQ(ToStd(Child<CaptionPanel>(Memory(fx), "PanWhat")->text()), "Выражение №2");
     for (const CellCase& c : cases) {
         SCOPED_TRACE(c.caption);
         ClickCell(Memory(fx), c.row, c.column);
-        EXPECT_EQ(ToStd(Memory(fx).PanWhat->text()), c.caption);
-        EXPECT_EQ(Memory(fx).BBtnAddCalc->isEnabled(), c.insertEnabled);
+        EXPECT_EQ(ToStd(Child<CaptionPanel>(Memory(fx), "PanWhat")->text()), c.caption);
+        EXPECT_EQ(Child<QPushButton>(Memory(fx), "BBtnAddCalc")->isEnabled(), c.insertEnabled);
     }
 }
 
@@ -111,12 +113,12 @@ TEST(MemoryRows, AddPutsTheEmptyRowAtTheSelection) {
     ClickCell(memory, 2, 1);
     memory.BBtnIncClick();
     EXPECT_EQ(Expressions(fx), (std::vector<std::string>{"A", "", "B", "C"}));
-    EXPECT_EQ(memory.StrGridChisl->CurrentRow(), 2);
-    EXPECT_EQ(memory.StrGridChisl->model()->rowCount(), 4);
-    EXPECT_EQ(ToStd(memory.StrGridChisl->model()->index(3, 0).data().toString()), "4.");
+    EXPECT_EQ(Grid(memory)->CurrentRow(), 2);
+    EXPECT_EQ(Grid(memory)->model()->rowCount(), 4);
+    EXPECT_EQ(ToStd(Grid(memory)->model()->index(3, 0).data().toString()), "4.");
     ClickCell(memory, 4, 1);
     memory.BBtnIncClick();  // from the last row: the new row becomes the selection
-    EXPECT_EQ(memory.StrGridChisl->CurrentRow(), 5);
+    EXPECT_EQ(Grid(memory)->CurrentRow(), 5);
 }
 
 TEST(MemoryRows, DeleteAsksAndKeepsOneRow) {
@@ -131,7 +133,7 @@ TEST(MemoryRows, DeleteAsksAndKeepsOneRow) {
     fx.platform.QueueMessageResult(MessageResult::Yes);
     memory.BBtnDecClick();
     EXPECT_EQ(Expressions(fx), std::vector<std::string>{"B"});
-    EXPECT_FALSE(memory.BBtnDec->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(memory, "BBtnDec")->isEnabled());
     fx.platform.ClearRecords();
     memory.BBtnDecClick();  // one data row: no question, nothing happens
     EXPECT_TRUE(fx.platform.messages().empty());
@@ -145,11 +147,11 @@ TEST(MemoryRows, MoveAndClear) {
     ClickCell(memory, 3, 2);
     memory.SpButUpClick();
     EXPECT_EQ(Expressions(fx), (std::vector<std::string>{"A", "C", "B"}));
-    EXPECT_EQ(memory.StrGridChisl->CurrentRow(), 2);
+    EXPECT_EQ(Grid(memory)->CurrentRow(), 2);
     memory.SpButDownClick();
     memory.SpButDownClick();  // already the last row
     EXPECT_EQ(Expressions(fx), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(memory.StrGridChisl->CurrentRow(), 3);
+    EXPECT_EQ(Grid(memory)->CurrentRow(), 3);
 
     fx.platform.QueueMessageResult(MessageResult::No);
     memory.SpButClearClick();
@@ -158,9 +160,9 @@ TEST(MemoryRows, MoveAndClear) {
     memory.SpButClearClick();
     EXPECT_EQ(fx.platform.MessageTexts().back(), "Очистить память Калькулятора?");
     EXPECT_EQ(Expressions(fx), std::vector<std::string>{""});
-    EXPECT_EQ(memory.StrGridChisl->CurrentRow(), 1);
-    EXPECT_EQ(memory.StrGridChisl->CurrentColumn(), 1);
-    EXPECT_FALSE(memory.BBtnDec->isEnabled());
+    EXPECT_EQ(Grid(memory)->CurrentRow(), 1);
+    EXPECT_EQ(Grid(memory)->CurrentColumn(), 1);
+    EXPECT_FALSE(Child<QPushButton>(memory, "BBtnDec")->isEnabled());
 }
 
 TEST(MemoryClose, EscRebuildsTheHistoryInRowOrder) {
@@ -168,7 +170,7 @@ TEST(MemoryClose, EscRebuildsTheHistoryInRowOrder) {
     FillMemory(fx, {"1+1//!2//!", "  //!7//!", "3*3//!9//!"});
     TFormMem& memory = Memory(fx);
     memory.show();
-    QTest::keyClick(memory.StrGridChisl, Qt::Key_Escape);
+    QTest::keyClick(Grid(memory), Qt::Key_Escape);
     EXPECT_FALSE(memory.isVisible());
     EXPECT_EQ(fx.calculator->main.history.Items(), (std::vector<std::string>{"1+1", "3*3"}));
 }
@@ -178,8 +180,8 @@ TEST(MemoryClose, AnOpenCellEditorIsKeptWhenTheWindowCloses) {
     TFormMem& memory = Memory(fx);
     memory.show();
     ClickCell(memory, 1, 1);
-    memory.StrGridChisl->edit(memory.StrGridChisl->currentIndex());
-    QWidget* editor = memory.StrGridChisl->indexWidget(memory.StrGridChisl->currentIndex());
+    Grid(memory)->edit(Grid(memory)->currentIndex());
+    QWidget* editor = Grid(memory)->indexWidget(Grid(memory)->currentIndex());
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "7*6");
     memory.BBtnExitMemClick();
@@ -190,7 +192,7 @@ TEST(MemoryClose, AnOpenCellEditorIsKeptWhenTheWindowCloses) {
 TEST(MemoryGrid, EditsReachTheTableAndAMegabyteCellIsKeptWhole) {
     GuiFixture fx;
     TFormMem& memory = Memory(fx);
-    QAbstractItemModel* model = memory.StrGridChisl->model();
+    QAbstractItemModel* model = Grid(memory)->model();
     EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);  // the numbers stay
     const QString big(1'000'000, QLatin1Char('7'));
     ASSERT_TRUE(model->setData(model->index(0, 1), big));
@@ -207,24 +209,13 @@ TEST(MemoryWindow, ShowsRowsComputedWhileItWasHidden) {
     fx.Compute("2+3");
     fx.Compute("4*5");
     Memory(fx).show();
-    QAbstractItemModel* model = Memory(fx).StrGridChisl->model();
+    QAbstractItemModel* model = Grid(Memory(fx))->model();
     ASSERT_EQ(model->rowCount(), 2);
     EXPECT_EQ(ToStd(model->index(1, 1).data().toString()), "4*5");
     EXPECT_EQ(ToStd(model->index(1, 2).data().toString()), "20");
     EXPECT_EQ(ToStd(model->headerData(0, Qt::Horizontal).toString()), "№п.п.");
-    EXPECT_EQ(Memory(fx).StrGridChisl->columnWidth(1), 310);
+    EXPECT_EQ(Grid(Memory(fx))->columnWidth(1), 310);
     Memory(fx).hide();
-}
-
-TEST(MemoryWindow, PlacedJustAboveTheInputLine) {
-    GuiFixture fx;
-    fx.face().move(100, 300);
-    TFormMem& memory = Memory(fx);
-    memory.PlaceAboveInputLine(&fx.face(), fx.face().CBoxMainStr);
-    const int inputTop = fx.face().CBoxMainStr->mapTo(&fx.face(), QPoint(0, 0)).y();
-    EXPECT_EQ(memory.x(), fx.face().frameGeometry().left());
-    EXPECT_EQ(memory.frameGeometry().top(),
-              fx.face().frameGeometry().top() + inputTop - memory.frameGeometry().height() + 14);
 }
 
 TEST(MemoryWindow, HelpOpensTheHelpFileOrTheMainWindowsCommand) {
@@ -232,14 +223,14 @@ TEST(MemoryWindow, HelpOpensTheHelpFileOrTheMainWindowsCommand) {
     fx.WriteFile(QStringLiteral("Zul.html"), "<html></html>");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(fx.dir.path());
-    Memory(fx).BBtnHelp->click();
+    Child<QPushButton>(Memory(fx), "BBtnHelp")->click();
     QDir::setCurrent(previous);
     ASSERT_EQ(fx.platform.openedWithDesktop().size(), 1u);
     EXPECT_TRUE(
         QString::fromStdString(fx.platform.openedWithDesktop()[0]).endsWith(QStringLiteral("Zul.html")));
     int handed = 0;
     Memory(fx).SetHelpCommand([&handed] { ++handed; });
-    Memory(fx).BBtnHelp->click();
+    Child<QPushButton>(Memory(fx), "BBtnHelp")->click();
     EXPECT_EQ(handed, 1);
     EXPECT_EQ(fx.platform.openedWithDesktop().size(), 1u);
 }

@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/FitText.h"
-#include "app/window/FitTextDelegate.h"
-#include "app/window/Panels.h"
+#include "widgets/FitText.h"
+#include "widgets/FitTextDelegate.h"
+#include "widgets/Panels.h"
 #include "settings/window/UOpt.h"
 
 namespace zul::test {
@@ -37,6 +37,8 @@ struct OptionsFixture : GuiFixture {
     TFormOptions& options;
 };
 
+FrozenGrid* Grid(TFormOptions& options) { return Child<FrozenGrid>(options, "StrGridConst"); }
+
 struct CloseCase {
     const char* name;
     const char* density;           // typed into EditPlotnVoda
@@ -56,11 +58,11 @@ TEST(OptionsClose, ValidatesFieldsAndAsksToRepair) {
     for (const CloseCase& c : kCloses) {
         SCOPED_TRACE(c.name);
         OptionsFixture f;
-        f.Type(f.options.EditPlotnVoda, QString::fromUtf8(c.density));
+        f.Type(Child<QLineEdit>(f.options, "EditPlotnVoda"), QString::fromUtf8(c.density));
         for (MessageResult r : c.answers) f.platform.QueueMessageResult(r);
-        QTest::mouseClick(f.options.BBtnExitOpt, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(f.options, "BBtnExitOpt"), Qt::LeftButton);
         EXPECT_EQ(f.options.isVisible(), !c.closedAfterFirst);
-        EXPECT_EQ(f.options.EditPlotnVoda->text(), QString::fromUtf8(c.fieldAfter));
+        EXPECT_EQ(Child<QLineEdit>(f.options, "EditPlotnVoda")->text(), QString::fromUtf8(c.fieldAfter));
         if (!c.answers.empty()) {
             ASSERT_FALSE(f.platform.MessageTexts().empty());
             EXPECT_EQ(f.platform.MessageTexts()[0],
@@ -71,27 +73,27 @@ TEST(OptionsClose, ValidatesFieldsAndAsksToRepair) {
 
 TEST(OptionsClose, RepairedDensityReachesTheConstantsOnTheSecondClose) {
     OptionsFixture f;
-    f.Type(f.options.EditPlotnVoda, QStringLiteral("abc"));
+    f.Type(Child<QLineEdit>(f.options, "EditPlotnVoda"), QStringLiteral("abc"));
     f.platform.QueueMessageResult(MessageResult::Yes);
-    QTest::keyClick(f.options.EditPlotnVoda, Qt::Key_Escape);  // Esc is "Закрыть"
+    QTest::keyClick(Child<QLineEdit>(f.options, "EditPlotnVoda"), Qt::Key_Escape);  // Esc is "Закрыть"
     EXPECT_TRUE(f.options.isVisible());
     f.calculator->settings.constants.Set(ConstantsArray::RoVoda, 1.0f);
-    QTest::mouseClick(f.options.BBtnExitOpt, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(f.options, "BBtnExitOpt"), Qt::LeftButton);
     EXPECT_FALSE(f.options.isVisible());
     EXPECT_FLOAT_EQ(f.calculator->settings.constants.Get(ConstantsArray::RoVoda), 970.0f);
 }
 
 TEST(OptionsClose, CloseBoxValidatesWithoutCopyingTheFields) {
     OptionsFixture f;
-    f.Type(f.options.EditTeplMVoda, QStringLiteral("x"));
+    f.Type(Child<QLineEdit>(f.options, "EditTeplMVoda"), QStringLiteral("x"));
     f.options.close();
     EXPECT_TRUE(f.options.isVisible());
     ASSERT_EQ(f.platform.messages().size(), 1u);
     EXPECT_EQ(f.platform.messages()[0].kind, MessageKind::Warning);
     EXPECT_EQ(f.platform.messages()[0].text,
               "Обнаружена ошибка записи значения константы. Строка с ошибкой сейчас текущая.");
-    EXPECT_TRUE(f.options.EditTeplMVoda->hasFocus());
-    f.Type(f.options.EditTeplMVoda, QStringLiteral("4.5"));
+    EXPECT_TRUE(Child<QLineEdit>(f.options, "EditTeplMVoda")->hasFocus());
+    f.Type(Child<QLineEdit>(f.options, "EditTeplMVoda"), QStringLiteral("4.5"));
     f.options.close();
     EXPECT_FALSE(f.options.isVisible());
     EXPECT_FLOAT_EQ(f.calculator->settings.constants.Get(ConstantsArray::CmVoda), 4.18f);
@@ -116,24 +118,24 @@ TEST(OptionsGrid, BlankRowRules) {
     for (const GridCase& c : kGrid) {
         SCOPED_TRACE(c.name);
         OptionsFixture f;
-        QTableWidgetItem* item = f.options.StrGridConst->item(c.row, c.column);
+        QTableWidgetItem* item = Grid(f.options)->item(c.row, c.column);
         ASSERT_NE(item, nullptr);
         if (item->flags() & Qt::ItemIsEditable) item->setText(QString::fromUtf8(c.text));  // as the editor commits
         QCoreApplication::processEvents();
-        EXPECT_EQ(f.options.StrGridConst->rowCount(), c.rowsAfter);
+        EXPECT_EQ(Grid(f.options)->rowCount(), c.rowsAfter);
         EXPECT_EQ(f.calculator->settings.grid.RowCount(), c.rowsAfter);
     }
 }
 
 TEST(OptionsGrid, SystemNameFailsWithTheRowMadeCurrent) {
     OptionsFixture f;
-    f.options.StrGridConst->item(4, 1)->setText(QStringLiteral("pi"));
-    f.options.StrGridConst->item(4, 2)->setText(QStringLiteral("3"));
+    Grid(f.options)->item(4, 1)->setText(QStringLiteral("pi"));
+    Grid(f.options)->item(4, 2)->setText(QStringLiteral("3"));
     QCoreApplication::processEvents();
     f.options.close();
     EXPECT_TRUE(f.options.isVisible());
-    EXPECT_EQ(f.options.StrGridConst->currentRow(), 4);
-    EXPECT_EQ(f.options.StrGridConst->currentColumn(), 1);
+    EXPECT_EQ(Grid(f.options)->currentRow(), 4);
+    EXPECT_EQ(Grid(f.options)->currentColumn(), 1);
     ASSERT_EQ(f.platform.messages().size(), 1u);
     EXPECT_NE(f.platform.messages()[0].text.find("новых констант"), std::string::npos);
 }
@@ -145,8 +147,8 @@ void TypeKeys(const QString& text) {
 }
 
 void StartTyping(OptionsFixture& f, int row, int column, const QString& text) {
-    f.options.StrGridConst->setFocus();
-    f.options.StrGridConst->setCurrentCell(row, column);
+    Grid(f.options)->setFocus();
+    Grid(f.options)->setCurrentCell(row, column);
     TypeKeys(text);
 }
 
@@ -164,21 +166,21 @@ TEST(OptionsGrid, TabAndEnterMoveOnAndKeepNameAndValue) {
         ASSERT_EQ(constants.size(), 1u);
         EXPECT_EQ(constants[0].name, "Kz");
         EXPECT_EQ(constants[0].value, "1.15");
-        EXPECT_EQ(f.options.StrGridConst->item(4, 1)->text(), QStringLiteral("Kz"));
-        EXPECT_EQ(f.options.StrGridConst->item(4, 2)->text(), QStringLiteral("1.15"));
-        EXPECT_EQ(f.options.StrGridConst->currentRow(), 5);  // on to the blank row's name
-        EXPECT_EQ(f.options.StrGridConst->currentColumn(), 1);
+        EXPECT_EQ(Grid(f.options)->item(4, 1)->text(), QStringLiteral("Kz"));
+        EXPECT_EQ(Grid(f.options)->item(4, 2)->text(), QStringLiteral("1.15"));
+        EXPECT_EQ(Grid(f.options)->currentRow(), 5);  // on to the blank row's name
+        EXPECT_EQ(Grid(f.options)->currentColumn(), 1);
     }
 }
 
 TEST(OptionsGrid, TheBlankRowAppearsAtTheFirstKeystroke) {
     OptionsFixture f;
     StartTyping(f, 4, 1, QStringLiteral("K"));
-    EXPECT_TRUE(f.options.StrGridConst->EditedIndex().isValid());  // nothing committed yet
-    EXPECT_EQ(f.options.StrGridConst->rowCount(), 6);
-    EXPECT_EQ(f.options.StrGridConst->item(5, 0)->text(), QStringLiteral("2."));
+    EXPECT_TRUE(Grid(f.options)->EditedIndex().isValid());  // nothing committed yet
+    EXPECT_EQ(Grid(f.options)->rowCount(), 6);
+    EXPECT_EQ(Grid(f.options)->item(5, 0)->text(), QStringLiteral("2."));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);  // emptied again: the row goes
-    EXPECT_EQ(f.options.StrGridConst->rowCount(), 5);
+    EXPECT_EQ(Grid(f.options)->rowCount(), 5);
 }
 
 // Esc is "Закрыть" also while a cell is being edited: the typed text is validated and kept.
@@ -216,7 +218,7 @@ TEST(OptionsGrid, FixedRowsAndColumnStayInViewWithTwentyConstants) {
     for (int i = 1; i <= 20; ++i) constants.push_back({"K" + std::to_string(i), std::to_string(i)});
     f.calculator->settings.grid.SetUserConstants(constants);
     f.options.RefreshFromModel();
-    FrozenGrid* grid = f.options.StrGridConst;
+    FrozenGrid* grid = Grid(f.options);
     const int last = grid->rowCount() - 1;
     grid->setFocus();
     grid->setCurrentCell(last, 2);
@@ -247,10 +249,10 @@ TEST(OptionsGrid, FileNameShowsWholeWithThePathAsTooltip) {
     f.face().NFileSaveAsClick();
     TFormOptions& options = *f.windows->options;
     options.RefreshFromModel();
-    QTableWidgetItem* name = options.StrGridConst->item(0, 0);
+    QTableWidgetItem* name = Grid(options)->item(0, 0);
     EXPECT_EQ(name->text(), QStringLiteral("test.ini"));
     EXPECT_EQ(ToStd(name->toolTip()), f.Path(QStringLiteral("test.ini")));
-    QTableView* rows = options.StrGridConst->FrozenRowsView();
+    QTableView* rows = Grid(options)->FrozenRowsView();
     const QModelIndex cell = rows->model()->index(0, 0);
     QStyleOptionViewItem option;
     option.font = rows->font();
@@ -260,36 +262,38 @@ TEST(OptionsGrid, FileNameShowsWholeWithThePathAsTooltip) {
 
 TEST(OptionsWindow, FocusedFieldIsHighlighted) {
     OptionsFixture f;
-    const auto& water = f.options.Field(ConstantField::PlotnVoda);
-    const auto& pipe = f.options.Field(ConstantField::PlotnMatTr);
-    water.edit->setFocus();
-    EXPECT_EQ(water.text->panelColor(), Yellow());
-    EXPECT_EQ(f.options.PanelConst->panelColor(), Lime());
-    pipe.edit->setFocus();
-    EXPECT_EQ(water.text->panelColor(), ButtonFace());
-    EXPECT_EQ(pipe.text->panelColor(), Yellow());
-    f.options.TrBarNVir->setFocus();
-    EXPECT_EQ(f.options.PanelNVir->panelColor(), Yellow());
-    EXPECT_EQ(f.options.PanelConst->panelColor(), ButtonFace());
+    // Each field's description panel above it is PanText + the field's suffix.
+    CaptionPanel* waterText = Child<CaptionPanel>(f.options, "PanTextPV");
+    CaptionPanel* pipeText = Child<CaptionPanel>(f.options, "PanTextPMatTr");
+    Child<QLineEdit>(f.options, "EditPlotnVoda")->setFocus();
+    EXPECT_EQ(waterText->panelColor(), Yellow());
+    EXPECT_EQ(Child<CaptionPanel>(f.options, "PanelConst")->panelColor(), Lime());
+    Child<QLineEdit>(f.options, "EditPlotnMatTr")->setFocus();
+    EXPECT_EQ(waterText->panelColor(), ButtonFace());
+    EXPECT_EQ(pipeText->panelColor(), Yellow());
+    Child<QSlider>(f.options, "TrBarNVir")->setFocus();
+    EXPECT_EQ(Child<CaptionPanel>(f.options, "PanelNVir")->panelColor(), Yellow());
+    EXPECT_EQ(Child<CaptionPanel>(f.options, "PanelConst")->panelColor(), ButtonFace());
     StartTyping(f, 4, 1, QStringLiteral("K"));  // a cell's editor has the focus
-    EXPECT_EQ(f.options.PanelConst->panelColor(), Lime());
+    EXPECT_EQ(Child<CaptionPanel>(f.options, "PanelConst")->panelColor(), Lime());
 }
 
 TEST(OptionsWindow, TrackBarSetsTheCaptionAndTheModifiedFlag) {
     OptionsFixture f;
     f.calculator->main.settingsFile.modified = false;
-    f.options.TrBarNVir->setValue(40);
-    EXPECT_EQ(f.options.PanelNVir->text(), QStringLiteral("Количество запоминаемых выражений = 40"));
+    Child<QSlider>(f.options, "TrBarNVir")->setValue(40);
+    EXPECT_EQ(Child<CaptionPanel>(f.options, "PanelNVir")->text(),
+              QStringLiteral("Количество запоминаемых выражений = 40"));
     EXPECT_TRUE(f.calculator->main.settingsFile.modified);
     EXPECT_EQ(f.calculator->settings.TrackBarPosition(), 40);
 }
 
 TEST(OptionsWindow, RadioButtonsAndExitBoxesReachTheModel) {
     OptionsFixture f;
-    QTest::mouseClick(f.options.RButtonGradus, Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(f.options, "RButtonGradus"), Qt::LeftButton);
     EXPECT_EQ(f.calculator->settings.angleUnit, AngleUnit::Degrees);
-    f.options.ChBoxEscExit->click();
-    f.options.ChBoxAskExit->click();
+    Child<QCheckBox>(f.options, "ChBoxEscExit")->click();
+    Child<QCheckBox>(f.options, "ChBoxAskExit")->click();
     EXPECT_TRUE(f.calculator->settings.escExit);
     EXPECT_TRUE(f.calculator->settings.askExit);
 }
@@ -298,11 +302,12 @@ TEST(OptionsWindow, AutoLoadFileChosenThroughTheDialog) {
     OptionsFixture f;
     f.WriteFile(QStringLiteral("mine.ini"), "[Program]\r\nName=ZUL (ver 1.4)\r\n");
     f.platform.QueueFile(f.Path(QStringLiteral("mine.ini")));
-    f.options.ChBoxAutoLoad->click();  // checked with an empty path: the dialog opens
+    Child<QCheckBox>(f.options, "ChBoxAutoLoad")->click();  // checked with an empty path: the dialog opens
     ASSERT_EQ(f.platform.fileDialogs().size(), 1u);
     EXPECT_EQ(f.platform.fileDialogs()[0].request.title, "Файл с настройками калькулятора");
-    EXPECT_EQ(f.options.EditFAutoLoad->text(), QString::fromStdString(f.Path(QStringLiteral("mine.ini"))));
-    EXPECT_TRUE(f.options.ChBoxAutoLoad->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(f.options, "EditFAutoLoad")->text(),
+              QString::fromStdString(f.Path(QStringLiteral("mine.ini"))));
+    EXPECT_TRUE(Child<QCheckBox>(f.options, "ChBoxAutoLoad")->isChecked());
 }
 
 // The recent settings files: picking one saves the current file first, then reads the
@@ -317,11 +322,13 @@ TEST(OptionsFiles, PickingARecentFileSwitchesToIt) {
     f.face().NFileSaveAsClick();
     TFormOptions& options = *f.windows->options;
     options.RefreshFromModel();
-    ASSERT_GE(options.CBoxIniFile->count(), 2);
-    EXPECT_EQ(options.CBoxIniFile->itemText(0), QString::fromStdString(f.Path(QStringLiteral("b.ini"))));
+    ASSERT_GE(Child<QComboBox>(options, "CBoxIniFile")->count(), 2);
+    EXPECT_EQ(Child<QComboBox>(options, "CBoxIniFile")->itemText(0),
+              QString::fromStdString(f.Path(QStringLiteral("b.ini"))));
     options.CBoxIniFileChange(1);  // a.ini
     EXPECT_EQ(f.calculator->main.settingsFile.currentFile, f.Path(QStringLiteral("a.ini")));
-    EXPECT_EQ(f.face().PanelPodsk->text(), QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
+    EXPECT_EQ(Child<CaptionPanel>(f.face(), "PanelPodsk")->text(),
+              QStringLiteral("[Расход, м3/ч] [Диаметр трубопровода, мм]"));
 }
 
 TEST(OptionsFiles, FileButtonAsksBeforeOpening) {
@@ -329,7 +336,7 @@ TEST(OptionsFiles, FileButtonAsksBeforeOpening) {
         SCOPED_TRACE(answer == MessageResult::Yes);
         GuiFixture f;
         f.platform.QueueMessageResult(answer);
-        f.windows->options->BBtnIniFile->click();
+        Child<QPushButton>(*f.windows->options, "BBtnIniFile")->click();
         ASSERT_FALSE(f.platform.MessageTexts().empty());
         EXPECT_EQ(f.platform.MessageTexts()[0],
                   "Перед загрузкой новых настроек текущие будут потеряны. Загрузить новые?...");

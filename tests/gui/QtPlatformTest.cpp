@@ -25,7 +25,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTestSupport.h"
-#include "app/window/QtPlatform.h"
+#include "widgets/QtPlatform.h"
 #include "reference/window/Vopr.h"
 
 namespace zul::test {
@@ -176,7 +176,7 @@ TEST(QtTranslations, FileDialogAndContextMenuSpeakRussian) {
         dialog->reject();
     });
     platform.OpenFileDialog({"Открытие списка вычислений", "Списки вычислений (*.sl)|*.sl", "sl", {}});
-    std::unique_ptr<QMenu> menu(f.face().CBoxMainStr->lineEdit()->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(f.InputLine()->lineEdit()->createStandardContextMenu());
     for (const QAction* action : menu->actions())
         if (!action->isSeparator()) texts << action->text();
     ASSERT_GE(texts.size(), 12);
@@ -186,12 +186,12 @@ TEST(QtTranslations, FileDialogAndContextMenuSpeakRussian) {
 TEST(QtPlatformDialogs, QuestionGoesThroughTheQuestionWindow) {
     QtPlatform platform;
     TVopros question;
-    platform.SetQuestionWindow(&question);
+    platform.SetQuestionWindow([&question](const QuestionPrompt& prompt) { return question.Run(prompt); });
     QuestionDialog model;
     AnswerNextModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &question);
-        question.RButtonNo->click();
-        question.BBtnContin->click();
+        Child<QRadioButton>(question, "RButtonNo")->click();
+        Child<QPushButton>(question, "BBtnContin")->click();
     });
     EXPECT_EQ(model.Ask(platform, QuestionKind::History), kAnswerKeep);
 }

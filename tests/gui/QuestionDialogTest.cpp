@@ -37,13 +37,15 @@ TEST(QuestionDialog, TextsChoicesAndStartPreselection) {
         dialog.Prepare(model.Prepare(c.kind));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Уточнение..."));
         EXPECT_EQ(dialog.size(), QSize(529, 176));
-        EXPECT_EQ(dialog.GroupBoxHist->title(), QString::fromUtf8(c.group));
-        EXPECT_EQ(dialog.RButtonClear->text(), QString::fromUtf8(c.first));
-        EXPECT_EQ(dialog.RButtonAdd->text(), QString::fromUtf8(c.second));
-        EXPECT_EQ(dialog.RButtonNo->isVisibleTo(&dialog), c.thirdVisible);
-        QRadioButton* buttons[] = {dialog.RButtonClear, dialog.RButtonAdd, dialog.RButtonNo};
+        EXPECT_EQ(Child<QGroupBox>(dialog, "GroupBoxHist")->title(), QString::fromUtf8(c.group));
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RButtonClear")->text(), QString::fromUtf8(c.first));
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RButtonAdd")->text(), QString::fromUtf8(c.second));
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RButtonNo")->isVisibleTo(&dialog), c.thirdVisible);
+        QRadioButton* buttons[] = {Child<QRadioButton>(dialog, "RButtonClear"),
+                                   Child<QRadioButton>(dialog, "RButtonAdd"),
+                                   Child<QRadioButton>(dialog, "RButtonNo")};
         EXPECT_TRUE(buttons[c.preselected - 1]->isChecked());
-        EXPECT_FALSE(dialog.LabelSoob->text().isEmpty());
+        EXPECT_FALSE(Child<QLabel>(dialog, "LabelSoob")->text().isEmpty());
     }
 }
 
@@ -56,10 +58,30 @@ struct AnswerCase {
 
 TEST(QuestionDialog, AnswersAndRememberedChoice) {
     const AnswerCase cases[] = {
-        {"continue with replace", [](TVopros& d) { d.RButtonClear->click(); d.BBtnContin->click(); }, 1, 1},
-        {"continue with keep", [](TVopros& d) { d.RButtonNo->click(); d.BBtnContin->click(); }, 3, 3},
-        {"abort keeps the choice", [](TVopros& d) { d.RButtonClear->click(); d.BBtnAbort->click(); }, 0, 2},
-        {"close box abandons", [](TVopros& d) { d.RButtonNo->click(); d.close(); }, 0, 2},
+        {"continue with replace",
+         [](TVopros& d) {
+             Child<QRadioButton>(d, "RButtonClear")->click();
+             Child<QPushButton>(d, "BBtnContin")->click();
+         },
+         1, 1},
+        {"continue with keep",
+         [](TVopros& d) {
+             Child<QRadioButton>(d, "RButtonNo")->click();
+             Child<QPushButton>(d, "BBtnContin")->click();
+         },
+         3, 3},
+        {"abort keeps the choice",
+         [](TVopros& d) {
+             Child<QRadioButton>(d, "RButtonClear")->click();
+             Child<QPushButton>(d, "BBtnAbort")->click();
+         },
+         0, 2},
+        {"close box abandons",
+         [](TVopros& d) {
+             Child<QRadioButton>(d, "RButtonNo")->click();
+             d.close();
+         },
+         0, 2},
     };
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -72,7 +94,9 @@ TEST(QuestionDialog, AnswersAndRememberedChoice) {
         EXPECT_EQ(model.Finish(QuestionKind::History, dialog.Outcome()), c.answer);
         EXPECT_EQ(model.Remembered(QuestionKind::History), c.rememberedAfter);
         dialog.Prepare(model.Prepare(QuestionKind::History));
-        QRadioButton* buttons[] = {dialog.RButtonClear, dialog.RButtonAdd, dialog.RButtonNo};
+        QRadioButton* buttons[] = {Child<QRadioButton>(dialog, "RButtonClear"),
+                                   Child<QRadioButton>(dialog, "RButtonAdd"),
+                                   Child<QRadioButton>(dialog, "RButtonNo")};
         EXPECT_TRUE(buttons[c.rememberedAfter - 1]->isChecked());
     }
 }
@@ -81,12 +105,12 @@ TEST(QuestionDialog, CloseKindNeverShowsTheThirdChoice) {
     QuestionDialog model;
     TVopros dialog;
     dialog.Prepare(model.Prepare(QuestionKind::History));
-    dialog.RButtonNo->click();
-    dialog.BBtnContin->click();
+    Child<QRadioButton>(dialog, "RButtonNo")->click();
+    Child<QPushButton>(dialog, "BBtnContin")->click();
     model.Finish(QuestionKind::History, dialog.Outcome());
     dialog.Prepare(model.Prepare(QuestionKind::CloseSettings));
-    EXPECT_FALSE(dialog.RButtonNo->isVisibleTo(&dialog));
-    EXPECT_TRUE(dialog.RButtonClear->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(dialog, "RButtonNo")->isVisibleTo(&dialog));
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "RButtonClear")->isChecked());
 }
 
 }  // namespace

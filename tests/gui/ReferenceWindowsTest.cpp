@@ -6,14 +6,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <array>
+#include <vector>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "reference/FunctionListData.h"
 #include "reference/UnitReference.h"
 #include "reference/window/UAboutC.h"
@@ -26,31 +28,35 @@ namespace {
 TEST(ReferenceUnits, PagesAndLinesAsTheReferenceGivesThem) {
     std::array<int, 3> position{7, 1, 1};
     TFormEdIzm w(position);
-    ASSERT_EQ(w.PageConEdIzm->count(), 6);
+    ASSERT_EQ(Child<QTabWidget>(w, "PageConEdIzm")->count(), 6);
     const char* titles[] = {"Сила", "Давление", "Энергия, работа", "Мощность", "Теплота", "Константы"};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(ToStd(w.PageConEdIzm->tabText(i)), titles[i]);
-    EXPECT_EQ(w.PageConEdIzm->currentIndex(), 5);  // the first opening shows the constants
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(ToStd(Child<QTabWidget>(w, "PageConEdIzm")->tabText(i)), titles[i]);
+    // The first opening shows the constants.
+    EXPECT_EQ(Child<QTabWidget>(w, "PageConEdIzm")->currentIndex(), 5);
 
-    std::size_t total = 0;
+    int total = 0;
     for (const ConversionPage& page : ConversionPages())
-        total += page.lines.size() + page.linesAfterGap.size() + page.rightColumn.size();
-    ASSERT_EQ(w.Lines.size(), total);
-    EXPECT_EQ(ToStd(w.Lines[0]->text()), "1 кг = 9.80665 H = 980665 Дин;");
-    for (std::size_t i = 0; i < w.Lines.size(); ++i) {
-        SCOPED_TRACE(ToStd(w.Lines[i]->text()));
-        EXPECT_EQ(w.Lines[i]->isReadOnly(), i >= 2);  // only the two lines of "Сила" take typing
-        EXPECT_FALSE(w.Lines[i]->hasFrame());
+        total += static_cast<int>(page.lines.size() + page.linesAfterGap.size() + page.rightColumn.size());
+    ASSERT_EQ(w.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^EditConv"))).size(), total);
+    std::vector<QLineEdit*> lines;
+    for (int i = 1; i <= total; ++i)
+        lines.push_back(Child<QLineEdit>(w, QStringLiteral("EditConv%1").arg(i)));
+    EXPECT_EQ(ToStd(lines[0]->text()), "1 кг = 9.80665 H = 980665 Дин;");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(ToStd(lines[i]->text()));
+        EXPECT_EQ(lines[i]->isReadOnly(), i >= 2);  // only the two lines of "Сила" take typing
+        EXPECT_FALSE(lines[i]->hasFrame());
     }
     const QString energy = QStringLiteral("1 кг-м = 9.80665 Дж; ");  // the trailing blank is part of it
     bool found = false;
-    for (QLineEdit* line : w.Lines) found = found || line->text() == energy;
+    for (QLineEdit* line : lines) found = found || line->text() == energy;
     EXPECT_TRUE(found);
 }
 
 TEST(ReferenceUnits, ConstantsGridWithItsWidthsAndHeaders) {
     std::array<int, 3> position{7, 1, 1};
     TFormEdIzm w(position);
-    QTableWidget* grid = w.StrGridConst;
+    QTableWidget* grid = Child<QTableWidget>(w, "StrGridConst");
     ASSERT_EQ(grid->rowCount(), 28);
     ASSERT_EQ(grid->columnCount(), 4);
     const int widths[] = {26, 248, 130, 90};
@@ -68,7 +74,7 @@ TEST(ReferenceUnits, ConstantsGridWithItsWidthsAndHeaders) {
 TEST(ReferenceUnits, ValueCellsSnapBackWhenEdited) {
     std::array<int, 3> position{7, 1, 1};
     TFormEdIzm w(position);
-    QTableWidget* grid = w.StrGridConst;
+    QTableWidget* grid = Child<QTableWidget>(w, "StrGridConst");
     grid->item(2, 2)->setText(QStringLiteral("10"));  // a change that reached the cell
     EXPECT_EQ(ToStd(grid->item(2, 2)->text()), "9.80665");
 
@@ -88,17 +94,17 @@ TEST(ReferenceUnits, PageAndCellAreRememberedOnlyByTheCloseButton) {
     std::array<int, 3> position{7, 1, 1};
     {
         TFormEdIzm w(position);
-        w.PageConEdIzm->setCurrentIndex(4);  // "Теплота"
-        w.StrGridConst->setCurrentCell(20, 3);
-        w.BBtnExitFunc->click();
+        Child<QTabWidget>(w, "PageConEdIzm")->setCurrentIndex(4);  // "Теплота"
+        Child<QTableWidget>(w, "StrGridConst")->setCurrentCell(20, 3);
+        Child<QPushButton>(w, "BBtnExitFunc")->click();
     }
     EXPECT_EQ(position, (std::array<int, 3>{5, 21, 3}));
     {
         TFormEdIzm w(position);
-        EXPECT_EQ(w.PageConEdIzm->currentIndex(), 4);
-        EXPECT_EQ(w.StrGridConst->currentRow(), 20);
-        EXPECT_EQ(w.StrGridConst->currentColumn(), 3);
-        w.PageConEdIzm->setCurrentIndex(1);
+        EXPECT_EQ(Child<QTabWidget>(w, "PageConEdIzm")->currentIndex(), 4);
+        EXPECT_EQ(Child<QTableWidget>(w, "StrGridConst")->currentRow(), 20);
+        EXPECT_EQ(Child<QTableWidget>(w, "StrGridConst")->currentColumn(), 3);
+        Child<QTabWidget>(w, "PageConEdIzm")->setCurrentIndex(1);
         w.close();  // the close box stores nothing
     }
     EXPECT_EQ(position, (std::array<int, 3>{5, 21, 3}));
@@ -107,30 +113,32 @@ TEST(ReferenceUnits, PageAndCellAreRememberedOnlyByTheCloseButton) {
 TEST(ReferenceFunctions, TwentyLinesAndTheHighlightTakingTurns) {
     TFormFunc w;
     EXPECT_EQ(ToStd(w.windowTitle()), "Перечень всех доступных функций");
-    const QStringList lines = w.MemoFunc->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = Child<QPlainTextEdit>(w, "MemoFunc")->toPlainText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 20);
     EXPECT_EQ(ToStd(lines[5]), "arccos(x) - арккосинус значения (x)");
-    EXPECT_TRUE(w.MemoFunc->isReadOnly());
-    EXPECT_EQ(w.Timer1->interval(), 5000);
+    EXPECT_TRUE(Child<QPlainTextEdit>(w, "MemoFunc")->isReadOnly());
+    EXPECT_EQ(Child<QTimer>(w, "Timer1")->interval(), 5000);
 
     struct Tick {
         bool copyLineYellow;
     };
     const Tick ticks[] = {{false}, {true}, {false}};  // 5 s: paste line; 10 s: copy line again
-    EXPECT_EQ(w.PanelUp->panelColor(), Yellow());
-    EXPECT_EQ(w.PanelDown->panelColor(), ButtonFace());
+    EXPECT_EQ(Child<CaptionPanel>(w, "PanelUp")->panelColor(), Yellow());
+    EXPECT_EQ(Child<CaptionPanel>(w, "PanelDown")->panelColor(), ButtonFace());
     for (std::size_t i = 0; i < std::size(ticks); ++i) {
         SCOPED_TRACE(i + 1);
         w.Timer1Timer();
-        EXPECT_EQ(w.PanelUp->panelColor(), ticks[i].copyLineYellow ? Yellow() : ButtonFace());
-        EXPECT_EQ(w.PanelDown->panelColor(), ticks[i].copyLineYellow ? ButtonFace() : Yellow());
-        EXPECT_EQ(w.PanelUp->frameShape() == QFrame::Box, ticks[i].copyLineYellow);
+        EXPECT_EQ(Child<CaptionPanel>(w, "PanelUp")->panelColor(),
+                  ticks[i].copyLineYellow ? Yellow() : ButtonFace());
+        EXPECT_EQ(Child<CaptionPanel>(w, "PanelDown")->panelColor(),
+                  ticks[i].copyLineYellow ? ButtonFace() : Yellow());
+        EXPECT_EQ(Child<CaptionPanel>(w, "PanelUp")->frameShape() == QFrame::Box, ticks[i].copyLineYellow);
     }
 }
 
 TEST(ReferenceAbout, StripCyclesFromLimeThroughEightColours) {
     TFormAbout w;
-    auto strip = [&w] { return w.PanLine1->palette().color(QPalette::Window); };
+    auto strip = [&w] { return Child<QFrame>(w, "PanLine1")->palette().color(QPalette::Window); };
     EXPECT_EQ(strip(), QColor(0, 255, 0));
     const QColor expected[] = {{0, 0, 255},   {0, 255, 0},   {255, 0, 0}, {0, 128, 128}, {0, 0, 0},
                                {255, 255, 0}, {0, 255, 255}, {128, 0, 0}, {0, 0, 255}};
@@ -139,11 +147,11 @@ TEST(ReferenceAbout, StripCyclesFromLimeThroughEightColours) {
         w.TimerAboutTimer();
         EXPECT_EQ(strip(), expected[i]);
     }
-    EXPECT_EQ(w.TimerAbout->interval(), 500);
-    EXPECT_EQ(ToStd(w.RowTexts[1]->text()), "1.4.3.  (17.10.1999)");
-    EXPECT_EQ(ToStd(w.RowTexts[2]->toolTip()), "Чертежники - отдыхают...");
-    EXPECT_FALSE(w.ImagePict->pixmap().isNull());
-    EXPECT_EQ(w.MemoNotes->toPlainText().split(QLatin1Char('\n')).size(), 5);
+    EXPECT_EQ(Child<QTimer>(w, "TimerAbout")->interval(), 500);
+    EXPECT_EQ(ToStd(Child<QLabel>(w, "TextRow2")->text()), "1.4.3.  (17.10.1999)");
+    EXPECT_EQ(ToStd(Child<QLabel>(w, "TextRow3")->toolTip()), "Чертежники - отдыхают...");
+    EXPECT_FALSE(Child<QLabel>(w, "ImagePict")->pixmap().isNull());
+    EXPECT_EQ(Child<QPlainTextEdit>(w, "MemoNotes")->toPlainText().split(QLatin1Char('\n')).size(), 5);
 }
 
 TEST(ReferenceWindows, EscapeClosesFunctionListAndAboutBox) {
@@ -163,9 +171,9 @@ TEST(ReferenceWindows, TimersRunOnlyWhileTheWindowIsActive) {
     about.show();
     QApplication::setActiveWindow(&about);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    EXPECT_TRUE(about.TimerAbout->isActive());
+    EXPECT_TRUE(Child<QTimer>(about, "TimerAbout")->isActive());
     fx.ShowFace();  // another window of the program becomes active
-    EXPECT_FALSE(about.TimerAbout->isActive());
+    EXPECT_FALSE(Child<QTimer>(about, "TimerAbout")->isActive());
     about.hide();
 }
 

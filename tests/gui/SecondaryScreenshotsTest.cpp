@@ -16,10 +16,10 @@
 #include <functional>
 
 #include "GuiTestSupport.h"
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "reference/window/UAboutC.h"
 #include "reference/window/UEdIzm.h"
@@ -89,9 +89,10 @@ TEST(SecondaryScreenshots, Memory) {
     for (const char* text : {"2+3*4", "sin(pi/6)+2^10", "2*pi*0.5", "1/3*3"})
         fx.Compute(QString::fromUtf8(text));
     fx.calculator->memory.AddOrUpdateLine(3, "//!//!скорость, м/с");
-    auto& memory = *static_cast<TFormMem*>(fx.windows->memory.get());
+    auto& memory = *fx.windows->memory;
     Show(&memory);
-    memory.StrGridChisl->setCurrentIndex(memory.StrGridChisl->model()->index(1, 2));
+    StringGrid* grid = Child<StringGrid>(memory, "StrGridChisl");
+    grid->setCurrentIndex(grid->model()->index(1, 2));
     ExpectCaptionsFit(&memory);
     Save(&memory, QStringLiteral("memory"));
     memory.hide();
@@ -99,7 +100,8 @@ TEST(SecondaryScreenshots, Memory) {
 
 TEST(SecondaryScreenshots, Lists) {
     GuiFixture fx;
-    auto& lists = *static_cast<TFormVirStrings*>(fx.windows->lists.get());
+    auto& lists = *fx.windows->lists;
+    StringGrid* grid = Child<StringGrid>(lists, "StrGridVir");
     const char* lines[][2] = {{"2+2", ""},
                               {"[1]*10", "в десять раз больше"},
                               {"sqrt(16)", "нет такой функции"},
@@ -108,18 +110,18 @@ TEST(SecondaryScreenshots, Lists) {
     int row = 0;
     for (const auto& line : lines) {
         if (++row > lists.list().LineCount()) lists.BBtnIncClick();
-        QAbstractItemModel* model = lists.StrGridVir->model();
+        QAbstractItemModel* model = grid->model();
         model->setData(model->index(row - 1, kColumnExpression), QString::fromUtf8(line[0]));
         model->setData(model->index(row - 1, kColumnNote), QString::fromUtf8(line[1]));
     }
     lists.VichAllClick();
-    lists.StrGridVir->setCurrentIndex(lists.StrGridVir->model()->index(1, kColumnExpression));
+    grid->setCurrentIndex(grid->model()->index(1, kColumnExpression));
     fx.platform.QueueFile(fx.Path(QStringLiteral("расчет.sl")));
     lists.VirSaveAsClick();
     // The file field shows where a user keeps a list, not the test's temporary folder.
     lists.list().SetPath("/home/user/Проекты/отопление корпуса А.sl");
     lists.ShowList();
-    lists.StrGridVir->setCurrentIndex(lists.StrGridVir->model()->index(2, kColumnExpression));
+    grid->setCurrentIndex(grid->model()->index(2, kColumnExpression));
     lists.SpButOnClick();
     Show(&lists);
     ExpectCaptionsFit(&lists);
@@ -129,11 +131,11 @@ TEST(SecondaryScreenshots, Lists) {
     Save(&lists, QStringLiteral("lists-banner"));
     fx.face().ApplicationHint(QString());
 
-    lists.MainMenu->setActiveAction(lists.NString->menuAction());
+    Child<QMenuBar>(lists, "MainMenu")->setActiveAction(Child<QMenu>(lists, "NString")->menuAction());
     QApplication::processEvents();
-    lists.NString->setActiveAction(lists.NVich->menuAction());
-    Save(&lists, QStringLiteral("lists-string-menu"), lists.NString);
-    lists.NString->hide();
+    Child<QMenu>(lists, "NString")->setActiveAction(Child<QMenu>(lists, "NVich")->menuAction());
+    Save(&lists, QStringLiteral("lists-string-menu"), Child<QMenu>(lists, "NString"));
+    Child<QMenu>(lists, "NString")->hide();
     fx.platform.QueueMessageResult(MessageResult::No);
     lists.hide();
 }
@@ -153,16 +155,16 @@ TEST(SecondaryScreenshots, InsertDialog) {
         SCOPED_TRACE(v.name);
         GuiFixture fx;
         fx.calculator->main.topic.calculationCode = v.code;
-        auto& dialog = *static_cast<TFormIncFunc*>(fx.windows->incFunc.get());
+        auto& dialog = *fx.windows->incFunc;
         dialog.SetModalRunner([&](QDialog* window) {
             auto& d = *static_cast<TFormIncFunc*>(window);
             Show(&d);
             for (std::size_t k = 0; k < v.values.size(); ++k) {
-                d.CombDat[k]->lineEdit()->clear();
-                QTest::keyClicks(d.CombDat[k]->lineEdit(), QString::fromUtf8(v.values[k]));
+                InsertField(d, k + 1)->lineEdit()->clear();
+                QTest::keyClicks(InsertField(d, k + 1)->lineEdit(), QString::fromUtf8(v.values[k]));
             }
             d.BBtnRezClick();
-            d.CombDat[0]->setFocus();
+            InsertField(d, 1)->setFocus();
             QApplication::processEvents();
             ExpectCaptionsFit(&d);
             Save(&d, QString::fromUtf8(v.name));
@@ -180,9 +182,9 @@ TEST(SecondaryScreenshots, UnitReferencePages) {
                            "reference-power", "reference-heat",     "reference-constants"};
     for (int page = 0; page < 6; ++page) {
         SCOPED_TRACE(names[page]);
-        w.PageConEdIzm->setCurrentIndex(page);
+        Child<QTabWidget>(w, "PageConEdIzm")->setCurrentIndex(page);
         QApplication::processEvents();
-        ExpectCaptionsFit(w.PageConEdIzm->currentWidget());
+        ExpectCaptionsFit(Child<QTabWidget>(w, "PageConEdIzm")->currentWidget());
         Save(&w, QString::fromUtf8(names[page]));
     }
     w.hide();

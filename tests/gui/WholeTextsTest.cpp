@@ -9,12 +9,12 @@
 #include <QToolTip>
 
 #include "GuiTestSupport.h"
-#include "app/window/FitText.h"
-#include "app/window/Panels.h"
+#include "widgets/FitText.h"
+#include "widgets/Panels.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/GridHeader.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/GridHeader.h"
+#include "widgets/StringGrid.h"
 #include "memory/window/UMemory.h"
 #include "settings/window/UOpt.h"
 
@@ -35,24 +35,26 @@ const char* const kLongResults[] = {"2^0.5", "-1234.5/7", "100000/3", "-9999.5/3
 TEST(WholeTexts, TwelveDecimalResultsInTheMemoryAndTheLists) {
     GuiFixture fx;
     for (const char* input : kLongResults) fx.Compute(QString::fromUtf8(input));
-    auto& memory = *static_cast<TFormMem*>(fx.windows->memory.get());
+    auto& memory = *fx.windows->memory;
     memory.show();
     memory.RefreshFromTable();
-    EXPECT_EQ(memory.StrGridChisl->columnWidth(2), 112);
-    for (int row = 1; row <= 4; ++row) ExpectCellWhole(*memory.StrGridChisl, row, 2);
-    EXPECT_EQ(ToStd(memory.StrGridChisl->model()->index(0, 2).data().toString()), "1.414213562373");
+    StringGrid* memoryGrid = Child<StringGrid>(memory, "StrGridChisl");
+    EXPECT_EQ(memoryGrid->columnWidth(2), 112);
+    for (int row = 1; row <= 4; ++row) ExpectCellWhole(*memoryGrid, row, 2);
+    EXPECT_EQ(ToStd(memoryGrid->model()->index(0, 2).data().toString()), "1.414213562373");
 
-    auto& lists = *static_cast<TFormVirStrings*>(fx.windows->lists.get());
+    auto& lists = *fx.windows->lists;
+    StringGrid* listGrid = Child<StringGrid>(lists, "StrGridVir");
     int row = 0;
     for (const char* input : kLongResults) {
         if (++row > lists.list().LineCount()) lists.BBtnIncClick();
-        lists.StrGridVir->model()->setData(lists.StrGridVir->model()->index(row - 1, kColumnExpression),
-                                           QString::fromUtf8(input));
+        QAbstractItemModel* model = listGrid->model();
+        model->setData(model->index(row - 1, kColumnExpression), QString::fromUtf8(input));
     }
     lists.VichAllClick();
     lists.show();
-    EXPECT_EQ(lists.StrGridVir->columnWidth(kColumnResult), 101);
-    for (int r = 1; r <= 4; ++r) ExpectCellWhole(*lists.StrGridVir, r, kColumnResult);
+    EXPECT_EQ(listGrid->columnWidth(kColumnResult), 101);
+    for (int r = 1; r <= 4; ++r) ExpectCellWhole(*listGrid, r, kColumnResult);
     memory.hide();
     fx.platform.QueueMessageResult(MessageResult::No);
     lists.hide();
@@ -60,10 +62,12 @@ TEST(WholeTexts, TwelveDecimalResultsInTheMemoryAndTheLists) {
 
 TEST(WholeTexts, NarrowHeadersAndACutCellsTooltip) {
     GuiFixture fx;
-    auto& lists = *static_cast<TFormVirStrings*>(fx.windows->lists.get());
-    auto& memory = *static_cast<TFormMem*>(fx.windows->memory.get());
-    const auto* listHeader = static_cast<GridHeader*>(lists.StrGridVir->horizontalHeader());
-    const auto* memoryHeader = static_cast<GridHeader*>(memory.StrGridChisl->horizontalHeader());
+    auto& lists = *fx.windows->lists;
+    auto& memory = *fx.windows->memory;
+    StringGrid* memoryGrid = Child<StringGrid>(memory, "StrGridChisl");
+    StringGrid* listGrid = Child<StringGrid>(lists, "StrGridVir");
+    const auto* listHeader = static_cast<GridHeader*>(listGrid->horizontalHeader());
+    const auto* memoryHeader = static_cast<GridHeader*>(memoryGrid->horizontalHeader());
     for (int column = 0; column < kListColumnCount; ++column)
         EXPECT_TRUE(listHeader->FittedCaption(column).whole) << column;
     EXPECT_EQ(listHeader->FittedCaption(kColumnMark).lines, QStringList({"Види-", "мость"}));
@@ -74,9 +78,9 @@ TEST(WholeTexts, NarrowHeadersAndACutCellsTooltip) {
     fx.calculator->memory.AddOrUpdateLine(0, "1+1//!2//!" + note);
     memory.show();
     memory.RefreshFromTable();
-    const QRect cell = memory.StrGridChisl->visualRect(memory.StrGridChisl->model()->index(0, 3));
-    QHelpEvent help(QEvent::ToolTip, cell.center(), memory.StrGridChisl->viewport()->mapToGlobal(cell.center()));
-    QApplication::sendEvent(memory.StrGridChisl->viewport(), &help);
+    const QRect cell = memoryGrid->visualRect(memoryGrid->model()->index(0, 3));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), memoryGrid->viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(memoryGrid->viewport(), &help);
     EXPECT_EQ(ToStd(QToolTip::text()), note);
     QToolTip::hideText();
     memory.hide();
@@ -89,14 +93,16 @@ TEST(WholeTexts, InsertDialogTitlesAndFormulas) {
         SCOPED_TRACE(code);
         GuiFixture fx;
         fx.calculator->main.topic.calculationCode = code;
-        auto& dialog = *static_cast<TFormIncFunc*>(fx.windows->incFunc.get());
+        auto& dialog = *fx.windows->incFunc;
         dialog.SetModalRunner([](QDialog* window) {
             auto& d = *static_cast<TFormIncFunc*>(window);
-            const QRect room = d.PanNameRas->contentsRect();
+            const CaptionPanel* title = Child<CaptionPanel>(d, "PanNameRas");
+            const QLineEdit* formula = Child<QLineEdit>(d, "ReadFunc");
+            const QRect room = title->contentsRect();
             EXPECT_GE(room.left(), 6);
-            EXPECT_LE(d.PanNameRas->fontMetrics().horizontalAdvance(d.PanNameRas->text()), room.width());
-            EXPECT_LE(d.ReadFunc->fontMetrics().horizontalAdvance(d.ReadFunc->text()) + 4, d.ReadFunc->width());
-            EXPECT_TRUE(d.ReadFunc->toolTip().isEmpty());
+            EXPECT_LE(title->fontMetrics().horizontalAdvance(title->text()), room.width());
+            EXPECT_LE(formula->fontMetrics().horizontalAdvance(formula->text()) + 4, formula->width());
+            EXPECT_TRUE(formula->toolTip().isEmpty());
         });
         fx.face().SpButtonVstFuncClick();
     }
@@ -105,8 +111,9 @@ TEST(WholeTexts, InsertDialogTitlesAndFormulas) {
 TEST(WholeTexts, SettingsCaptionsKeepClearOfTheirEdges) {
     GuiFixture fx;
     TFormOptions& options = *fx.windows->options;
-    options.TrBarNVir->setValue(255);
-    for (CaptionPanel* panel : {options.PanelConst, options.PanelNVir}) {
+    Child<QSlider>(options, "TrBarNVir")->setValue(255);
+    for (CaptionPanel* panel :
+         {Child<CaptionPanel>(options, "PanelConst"), Child<CaptionPanel>(options, "PanelNVir")}) {
         SCOPED_TRACE(ToStd(panel->objectName()));
         const QRect room = panel->contentsRect();
         EXPECT_GE(room.left(), 6);

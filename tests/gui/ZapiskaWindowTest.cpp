@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -20,7 +21,7 @@
 
 #include "GuiTestSupport.h"
 #include "calc/Catalogue.h"
-#include "settings/FileCommands.h"
+#include "app/FileCommands.h"
 #include "settings/ProgramIni.h"
 #include "lists/ExpressionList.h"
 #include "lists/window/UVichStr.h"
@@ -53,8 +54,8 @@ struct ComputedFixture {
     // Opens the note window from the main window's menu and runs the test's steps on it.
     void Open(const std::function<void(TFormZapiska&)>& steps) {
         bool opened = false;
-        f.face().SetModalRunner([&](QWidget* window) {
-            auto* note = qobject_cast<TFormZapiska*>(window);
+        f.windows->factory.SetModalRunner([&](QDialog& window) {
+            auto* note = qobject_cast<TFormZapiska*>(&window);
             ASSERT_NE(note, nullptr);
             opened = true;
             steps(*note);
@@ -176,8 +177,8 @@ TEST(Zapiska, EntriesAreMovedDeletedClearedAndAddedFromMemoryAndList) {
         for (const JournalEntry& e : journal.Entries()) out.push_back(e.text);
         return out;
     };
-    f.face().SetModalRunner([&](QWidget* window) {
-        auto& note = *qobject_cast<TFormZapiska*>(window);
+    f.windows->factory.SetModalRunner([&](QDialog& window) {
+        auto& note = *qobject_cast<TFormZapiska*>(&window);
         auto* grid = note.findChild<QTableView*>(QStringLiteral("GridZapiska"));
         auto* preview = note.findChild<QTextBrowser*>(QStringLiteral("TextPreview"));
         EXPECT_EQ(grid->currentIndex().row(), 1);  // the newest entry
@@ -225,7 +226,7 @@ TEST(Zapiska, EntriesAreMovedDeletedClearedAndAddedFromMemoryAndList) {
     EXPECT_TRUE(f.platform.ScriptUsedUp());
 
     // The heading is remembered in the program INI at exit.
-    ASSERT_TRUE(f.face().fileCommands().FormCloseQuery());
+    ASSERT_TRUE(f.face().close());
     EXPECT_EQ(ReadProgramIni(ToStd(f.dir.path())).reportHeading.object, "School 5 & <gym>");
 }
 
@@ -277,8 +278,8 @@ TEST(ZapiskaScreenshots, WindowAndFirstPdfPage) {
     f.calculator->report.journal.At(1)->note = "Приточная система П1";
 
     const QString dir = qEnvironmentVariable("ZUL_SCREENSHOT_DIR");
-    f.face().SetModalRunner([&](QWidget* window) {
-        auto* note = qobject_cast<TFormZapiska*>(window);
+    f.windows->factory.SetModalRunner([&](QDialog& window) {
+        auto* note = qobject_cast<TFormZapiska*>(&window);
         ASSERT_NE(note, nullptr);
         note->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(note));

@@ -114,7 +114,7 @@ TEST(InsertFormulaCommand, ReplacesTheInputLineOnlyAfterAnInsert) {
             EXPECT_GT(record.count, 0);
             return DialogOutcome{c.insert, "10/(3600*pi*((50/1000)^2)/4)"};
         };
-        const auto text = SpButtonVstFuncClick(c.code, SettingsTexts{}, run);
+        const auto text = RunInsertFormula(c.code, SettingsTexts{}, run);
         EXPECT_EQ(shown, c.dialogShown);
         EXPECT_EQ(text.has_value(), c.replaced);
         if (text) {

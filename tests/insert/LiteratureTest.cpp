@@ -114,23 +114,23 @@ TEST(BuildLiteratureMessage, KeyFallbacksAndHeader) {
     }
 }
 
-TEST(SpButtonliteratureClick, ReadsTheFileInTheStartDirectory) {
+TEST(FindLiterature, ReadsTheFileInTheStartDirectory) {
     const auto dir = std::filesystem::temp_directory_path() / ("zul_lit_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    EXPECT_EQ(SpButtonliteratureClick(dir.string(), 1).kind, LiteratureMessage::Kind::None);
+    EXPECT_EQ(FindLiterature(dir.string(), 1).kind, LiteratureMessage::Kind::None);
     {
         std::ofstream f(dir / "Zul.lit", std::ios::binary);
         // Windows-1251 bytes: "[LitPoints]" list and one source in Russian ("Книга").
         f << "[Program]\r\nName=ZUL (ver 1.4)\r\n[LitPoints]\r\nLP-1=3:7/\r\n[Literature]\r\nLit-03=\xCA\xED\xE8\xE3\xE0\r\n";
     }
-    const LiteratureMessage m = SpButtonliteratureClick(dir.string(), 1);
+    const LiteratureMessage m = FindLiterature(dir.string(), 1);
     EXPECT_EQ(m.kind, LiteratureMessage::Kind::Information);
     EXPECT_EQ(m.text, "Книга\r(7)\r");
     {
         std::ofstream f(dir / "Zul.lit", std::ios::binary);
         f << std::string("\0\x01\x02\xff binary", 12);
     }
-    EXPECT_EQ(SpButtonliteratureClick(dir.string(), 1).kind, LiteratureMessage::Kind::NotLiteratureFile);
+    EXPECT_EQ(FindLiterature(dir.string(), 1).kind, LiteratureMessage::Kind::NotLiteratureFile);
     std::filesystem::remove_all(dir);
 }
 

@@ -2,9 +2,9 @@
 // commands and the saved indicator.
 #include <gtest/gtest.h>
 
-#include "app/ScriptedPlatform.h"
 #include "eval/Extended.h"
 #include "lists/ExpressionList.h"
+#include "platform/ScriptedPlatform.h"
 
 namespace zul {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "app/ScriptedPlatform.h"
+#include "TempFolder.h"
 #include "lists/ListFile.h"
 #include "lists/ListFileCommands.h"
-#include "lists/TempFolder.h"
-#include "reference/Question.h"
+#include "platform/Question.h"
+#include "platform/ScriptedPlatform.h"
 
 namespace zul {
 namespace {
@@ -49,7 +49,7 @@ TEST(ListSaveAs, NameRulesAndOutcome) {
         Window w;
         w.list.SetCell(1, kColumnExpression, "1+1");
         w.platform.QueueFile(c.chosen ? std::optional<std::string>(folder.File(*c.chosen)) : std::nullopt);
-        w.commands.VirSaveAsClick();
+        w.commands.SaveListFileAs();
         EXPECT_EQ(w.commands.SaveFailed(), c.failed);
         EXPECT_EQ(w.platform.MessageTexts(), c.messages);
         ASSERT_EQ(w.platform.fileDialogs().size(), 1u);
@@ -71,16 +71,16 @@ TEST(ListSave, SavedOrWrittenOrAsked) {
     Window w;
     // A fresh list has no file: Save asks for a name instead of claiming it is saved.
     w.platform.QueueFile(folder.File("s.sl"));
-    w.commands.VirSaveClick();
+    w.commands.SaveListFile();
     EXPECT_EQ(w.list.Path(), folder.File("s.sl"));
     EXPECT_EQ(w.list.Indicator(), SavedIndicator::Saved);
 
-    w.commands.VirSaveClick();
+    w.commands.SaveListFile();
     EXPECT_EQ(w.platform.MessageTexts(),
               std::vector<std::string>{"Этот список строк-выражений уже сохранен в файле:\n" + folder.File("s.sl")});
 
     w.list.SetCell(1, kColumnExpression, "7*6");
-    w.commands.VirSaveClick();
+    w.commands.SaveListFile();
     EXPECT_EQ(w.list.Indicator(), SavedIndicator::Saved);
     EXPECT_NE(TempFolder::Read(folder.File("s.sl")).find("str-1=7*6//!"), std::string::npos);
     EXPECT_EQ(w.platform.fileDialogs().size(), 1u);
@@ -91,7 +91,7 @@ TEST(ListSave, WriteFailureIsReportedAndKeepsTheChange) {
     Window w;
     w.list.SetPath(folder.File("no/such/folder/x.sl"));
     w.list.SetCell(1, kColumnExpression, "1");
-    w.commands.VirSaveClick();
+    w.commands.SaveListFile();
     EXPECT_TRUE(w.commands.SaveFailed());
     EXPECT_EQ(w.list.Indicator(), SavedIndicator::Changed);
     ASSERT_EQ(w.platform.messages().size(), 1u);
@@ -117,7 +117,7 @@ TEST(ListClose, AsksWhenChanged) {
         if (c.withFile) w.list.SetPath(folder.File("c.sl"));
         w.list.SetIndicator(c.changed ? SavedIndicator::Changed : SavedIndicator::Saved);
         w.platform.QueueMessageResult(c.answer);
-        w.commands.VirCloseClick();
+        w.commands.CloseListFile();
         EXPECT_EQ(static_cast<int>(w.platform.messages().size()), c.questions);
         if (c.questions) {
             EXPECT_EQ(w.platform.messages()[0].text, "Этот список строк был изменен. Сохранить изменения?...");
@@ -148,7 +148,7 @@ TEST(ListErase, DeletesOnlyAfterYes) {
         w.list.SetPath(path);
         w.list.ResizeLines(2);
         w.platform.QueueMessageResult(c.answer);
-        w.commands.VirEraseClick();
+        w.commands.DeleteListFile();
         std::vector<std::string> messages{"Вы уверены, что нужно УДАЛИТЬ текущий файл? - \n" + path};
         messages.insert(messages.end(), c.extra.begin(), c.extra.end());
         EXPECT_EQ(w.platform.MessageTexts(), messages);
@@ -157,7 +157,7 @@ TEST(ListErase, DeletesOnlyAfterYes) {
         EXPECT_EQ(w.list.LineCount(), c.deleted ? 1 : 2);
     }
     Window none;
-    none.commands.VirEraseClick();
+    none.commands.DeleteListFile();
     EXPECT_TRUE(none.platform.messages().empty());
 }
 
@@ -167,7 +167,7 @@ TEST(ListOpen, WithoutAFileOpenAsksNothing) {
     Window w;
     w.list.SetCell(1, kColumnExpression, "typed");
     w.platform.QueueFile(path);
-    w.commands.VirOpenClick();
+    w.commands.OpenListFile();
     EXPECT_TRUE(w.platform.questions().empty());
     EXPECT_EQ(w.list.LineCount(), 3);
     EXPECT_EQ(w.list.Path(), path);
@@ -190,11 +190,11 @@ TEST(ListOpen, TheListQuestionDecidesReplaceOrAppend) {
         const std::string newPath = StoredList(folder, "new.sl", {"a", "b", "c"});
         Window w;
         w.platform.QueueFile(oldPath);
-        w.commands.VirOpenClick();
+        w.commands.OpenListFile();
         if (c.choice) w.platform.QueueContinue(*c.choice);
         else w.platform.QueueAbort();
         w.platform.QueueFile(newPath);
-        w.commands.VirOpenClick();
+        w.commands.OpenListFile();
         ASSERT_EQ(w.platform.questions().size(), 1u);
         EXPECT_EQ(w.platform.questions()[0].groupCaption, "Список выражений");
         EXPECT_EQ(w.list.LineCount(), c.lines);
@@ -227,7 +227,7 @@ TEST(ListOpen, FailuresLeaveTheList) {
         Window w;
         w.list.SetCell(1, kColumnExpression, "unsaved");
         w.platform.QueueFile(path);
-        w.commands.VirOpenClick();
+        w.commands.OpenListFile();
         std::vector<std::string> messages = c.messages;
         for (auto& m : messages) {
             const std::size_t at = m.find('@');
@@ -254,7 +254,7 @@ TEST(ListWindowClose, AsksOnlyWhenChanged) {
         Window w;
         if (c.changed) w.list.SetCell(1, kColumnExpression, "1");
         w.platform.QueueMessageResult(c.answer);
-        EXPECT_EQ(w.commands.FormCloseQuery(), c.closes);
+        EXPECT_EQ(w.commands.MayCloseWindow(), c.closes);
         if (c.changed) {
             EXPECT_EQ(w.platform.messages()[0].text, "Список строк был изменен. Сохранить изменения?...");
         }

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "TempFolder.h"
 #include "lists/ListBatch.h"
 #include "lists/ListFile.h"
-#include "lists/TempFolder.h"
 #include "settings/CellSamples.h"
 #include "settings/IniFile.h"
 

@@ -74,7 +74,7 @@ TEST(AboutBox, StripCyclesThroughEightColoursFromBlue) {
     const Rgb expected[] = {{0, 0, 255}, {0, 255, 0}, {255, 0, 0}, {0, 128, 128}, {0, 0, 0},
                             {255, 255, 0}, {0, 255, 255}, {128, 0, 0}, {0, 0, 255}};
     for (const Rgb& colour : expected) EXPECT_EQ(cycle.Tick(), colour);
-    EXPECT_EQ(AboutRows()[1].text, kAboutVersion);
+    EXPECT_EQ(AboutRows()[1].text, AboutVersionText());
     EXPECT_EQ(AboutNoteLines().size(), 5u);
 }
 

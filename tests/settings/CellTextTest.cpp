@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "app/Calculator.h"
-#include "app/ScriptedPlatform.h"
+#include "app/SettingsFile.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/CellSamples.h"
 #include "settings/IniCellText.h"
 #include "settings/IniTestFiles.h"
-#include "settings/SettingsFile.h"
 
 namespace zul {
 namespace {

@@ -11,12 +11,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/ScriptedPlatform.h"
+#include "app/SettingsFile.h"
+#include "app/SettingsFileTestSupport.h"
 #include "lists/ListFile.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/IniTestFiles.h"
 #include "settings/ProgramIni.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsFileTestSupport.h"
 
 namespace zul {
 namespace {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Calculator.h"
-#include "app/ScriptedPlatform.h"
+#include "app/SettingsModelCommands.h"
+#include "platform/ScriptedPlatform.h"
 #include "settings/IniTestFiles.h"
 #include "settings/SettingsModel.h"
-#include "settings/SettingsModelCommands.h"
 
 namespace zul {
 namespace {
@@ -195,10 +195,10 @@ TEST(SettingsCommands, EditsMarkTheConfigurationModified) {
         void (*edit)(SettingsCommands&);
         bool modified;
     } cases[] = {
-        {"field", [](SettingsCommands& s) { s.FieldChange(ConstantField::PlotnVoda, "1"); }, true},
-        {"auto-load path", [](SettingsCommands& s) { s.EditFAutoLoadChange("x"); }, true},
-        {"grid cell", [](SettingsCommands& s) { s.StrGridConstSetEditText(1, 4, "a"); }, true},
-        {"track bar", [](SettingsCommands& s) { s.TrBarNVirChange(20); }, true},
+        {"field", [](SettingsCommands& s) { s.EditConstantField(ConstantField::PlotnVoda, "1"); }, true},
+        {"auto-load path", [](SettingsCommands& s) { s.SetAutoLoadPath("x"); }, true},
+        {"grid cell", [](SettingsCommands& s) { s.EditConstantCell(1, 4, "a"); }, true},
+        {"track bar", [](SettingsCommands& s) { s.SetRememberedCount(20); }, true},
         {"group box click", [](SettingsCommands& s) { s.MarkModifiedByClick(); }, true},
         {"another angle unit", [](SettingsCommands& s) { s.SetAngleUnit(AngleUnit::Degrees); }, true},
         {"the same angle unit", [](SettingsCommands& s) { s.SetAngleUnit(AngleUnit::Radians); }, false},
@@ -242,7 +242,7 @@ TEST(SettingsCommands, ClosingValidatesRepairsOrStays) {
         calc.settings.fields[ConstantField::PlotnVoda] = c.density;
         calc.settings.grid.SetUserConstants(c.grid);
         SettingsCommands commands(calc, platform);
-        const OptionsCloseOutcome out = commands.BBtnExitOptClick();
+        const OptionsCloseOutcome out = commands.ApplyAndClose();
         EXPECT_EQ(out.close, c.close);
         EXPECT_EQ(calc.settings.fields[ConstantField::PlotnVoda], c.densityAfter);
         EXPECT_EQ(platform.messages().size(), c.messages);
@@ -257,8 +257,8 @@ TEST(SettingsCommands, ClosingValidatesRepairsOrStays) {
     calc.settings.fields[ConstantField::PlotnVoda] = "abc";
     calc.settings.constants.Set(ConstantsArray::RoVoda, 5);
     SettingsCommands commands(calc, platform);
-    EXPECT_FALSE(commands.BBtnExitOptClick().close);
-    EXPECT_TRUE(commands.BBtnExitOptClick().close);
+    EXPECT_FALSE(commands.ApplyAndClose().close);
+    EXPECT_TRUE(commands.ApplyAndClose().close);
     EXPECT_EQ(calc.settings.constants.Get(ConstantsArray::RoVoda), 970.0f);
 }
 
@@ -281,7 +281,7 @@ TEST(SettingsCommands, CloseQueryShowsTheErrorKind) {
         calc.settings.fields[ConstantField::PlotnVoda] = c.density;
         calc.settings.grid.SetUserConstants(c.grid);
         calc.settings.constants.Set(ConstantsArray::RoVoda, 5);
-        const OptionsCloseOutcome out = SettingsCommands(calc, platform).FormCloseQuery();
+        const OptionsCloseOutcome out = SettingsCommands(calc, platform).ValidateForClose();
         EXPECT_EQ(out.close, c.close);
         EXPECT_EQ(calc.settings.constants.Get(ConstantsArray::RoVoda), 5.0f);  // the array is not touched
         if (!c.close) {
@@ -311,14 +311,14 @@ TEST(SettingsCommands, AutoLoadFile) {
         Calculator calc;
         ScriptedPlatform platform;
         platform.QueueFile(c.chosen);
-        SettingsCommands(calc, platform).ChBoxAutoLoadClick(true);
+        SettingsCommands(calc, platform).SetAutoLoad(true);
         EXPECT_TRUE(calc.settings.autoLoad);
         EXPECT_EQ(calc.settings.autoLoadPath, c.path);
         EXPECT_EQ(platform.MessageTexts(), c.messages);
         ASSERT_EQ(platform.fileDialogs().size(), 1u);
         EXPECT_EQ(platform.fileDialogs()[0].request.title, "Файл с настройками калькулятора");
         // Closing with an empty path unchecks auto-load.
-        SettingsCommands(calc, platform).BBtnExitOptClick();
+        SettingsCommands(calc, platform).ApplyAndClose();
         EXPECT_EQ(calc.settings.autoLoad, !c.path.empty());
     }
 }

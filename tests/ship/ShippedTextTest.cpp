@@ -29,7 +29,7 @@ TEST(ShippedLiterature, EveryCodeShowsItsSources) {
     for (const CatalogueRow& node : CatalogueRows()) codes.push_back(node.code);
     for (int code : codes) {
         SCOPED_TRACE(code);
-        const LiteratureMessage m = SpButtonliteratureClick(kDataDir, code);
+        const LiteratureMessage m = FindLiterature(kDataDir, code);
         ASSERT_EQ(m.kind, LiteratureMessage::Kind::Information) << m.text;
         // A reference to a source that the file lacks would show the reading error instead.
         EXPECT_EQ(m.text.find("Ошибка чтения файла"), std::string::npos) << m.text;

@@ -4,6 +4,7 @@
 
 #include "insert/FormulaTemplates.h"
 #include "reference/FunctionListData.h"
+#include "settings/IniFile.h"
 #include "settings/NoiseText.h"
 
 namespace zul::datagen {
@@ -199,8 +200,8 @@ Section SettingsSection() {
          "«Закрыть» (Alt+F3; сохраняет изменения и восстанавливает все значения по умолчанию). "
          "При выходе из программы файл настроек не сохраняется.</p>\n"
          "<p>Файлы программы — это текстовые файлы INI в кодировке Windows-1251, первая строка "
-         "<code>[Program]</code>, затем <code>Name=ZUL (ver 1.4)</code>; файл с другим заголовком не "
-         "читается.</p>\n";
+         "<code>[Program]</code>, затем <code>Name=" +
+         ZulHeaderText() + "</code>; файл с другим заголовком не читается.</p>\n";
     b += "<h3 id=\"zul-ini\">Файл программы Zul.ini</h3>\n"
          "<p>Zul.ini лежит в папке, из которой запущена программа, и хранит между запусками: "
          "автоматическую загрузку файла настроек при старте (раздел <code>[AutoLoad]</code>, ключи "

@@ -1,83 +1,83 @@
-// Creation and wiring of the lasting windows.
+// Creation and wiring of the lasting windows, and the run of the desktop program.
 #include "app/window/StartUp.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
 #include "app/Calculator.h"
-#include "app/window/QtPlatform.h"
 #include "app/window/UMain.h"
 #include "insert/window/UIncFunc.h"
 #include "lists/window/UVichStr.h"
 #include "memory/window/UMemory.h"
-#include "report/window/UZapiska.h"
-#include "reference/window/UAboutC.h"
-#include "reference/window/UEdIzm.h"
-#include "reference/window/UFunc.h"
 #include "reference/window/Vopr.h"
 #include "settings/window/UOpt.h"
+#include "widgets/QtPlatform.h"
+#include "widgets/Translations.h"
 
 namespace zul {
 
-ZulWindows::ZulWindows() = default;
+ZulWindows::ZulWindows(Calculator& calculator) : factory(calculator) {}
 
-// The windows go in the reverse order of their creation; the main window last.
-ZulWindows::~ZulWindows() {
-    incFunc.reset();
-    memory.reset();
-    question.reset();
-    lists.reset();
-    options.reset();
-    face.reset();
-}
-
-namespace {
-
-// The function list, unit reference and about windows live only while they are shown.
-void WireTemporaryWindows(TFormFace::Windows& w, Calculator& c) {
-    w.makeFunc = [](QWidget* parent) -> QWidget* { return new TFormFunc(parent); };
-    w.makeAbout = [](QWidget* parent) -> QWidget* { return new TFormAbout(parent); };
-    w.makeEdIzm = [&c](QWidget* parent) -> QWidget* { return new TFormEdIzm(c.main.unitReferencePosition, parent); };
-}
-
-}  // namespace
+ZulWindows::~ZulWindows() = default;
 
 std::unique_ptr<ZulWindows> CreateWindows(Calculator& calculator, Platform& platform, BusyIndicator* busy) {
-    auto windows = std::make_unique<ZulWindows>();
-    windows->face = std::make_unique<TFormFace>(calculator, platform, busy);
-    // The secondary windows belong to the main window: they open centred over it.
-    QWidget* owner = windows->face.get();
-    windows->options = std::make_unique<TFormOptions>(calculator, platform, owner);
-    windows->lists = std::make_unique<TFormVirStrings>(calculator, platform, owner);
-    windows->question = std::make_unique<TVopros>(owner);
-    windows->memory = std::make_unique<TFormMem>(calculator, platform, owner);
-    windows->incFunc = std::make_unique<TFormIncFunc>(calculator, platform, owner);
-
-    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) qt->SetQuestionWindow(windows->question.get());
+    auto windows = std::make_unique<ZulWindows>(calculator);
+    WindowFactory& factory = windows->factory;
+    windows->face = std::make_unique<TFormFace>(calculator, platform, factory, busy);
     TFormFace* face = windows->face.get();
+    windows->options = new TFormOptions(calculator, platform, face);
+    windows->lists = new TFormVirStrings(calculator, platform, factory, face);
+    windows->question = new TVopros(face);
+    windows->memory = new TFormMem(calculator, platform, factory, face);
+    windows->incFunc = new TFormIncFunc(calculator, platform, face);
+    factory.SetLasting({windows->options, windows->lists, windows->memory, windows->incFunc});
+    factory.SetAfterLasting([face] { face->RefreshFromCalculator(); });
+
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        TVopros* question = windows->question;
+        qt->SetQuestionWindow([question](const QuestionPrompt& prompt) { return question->Run(prompt); });
+    }
     auto help = [face] { face->BBtnHelpClick(); };
     windows->options->SetFileOutcomeHandler([face](const FileCommandOutcome& o) { face->ShowFileOutcome(o); });
     windows->options->SetHelpHandler(help);
-    windows->lists->SetOptionsCommand([face] { face->NNastrOptionsClick(); });
     windows->lists->SetHelpCommand(help);
     windows->memory->SetHelpCommand(help);
-    windows->memory->SetInputLine(face->CBoxMainStr);
-    TFormIncFunc* incFunc = windows->incFunc.get();
-    incFunc->SetLiteratureCommand([face] { face->SpButtonliteratureClick(); });
-
-    TFormFace::Windows w;
-    w.options = windows->options.get();
-    w.lists = windows->lists.get();
-    w.question = windows->question.get();
-    w.memory = windows->memory.get();
-    w.incFunc = incFunc;
-    WireTemporaryWindows(w, calculator);
-    TFormVirStrings* lists = windows->lists.get();
-    w.makeZapiska = [&calculator, &platform, lists, help](QWidget* parent) -> QWidget* {
-        return new TFormZapiska(calculator, platform, {[lists] { return lists->list().Lines(); }, help}, parent);
-    };
-    w.runInsertDialog = [incFunc](const std::string& title, const TMasDatStr& record) {
-        return incFunc->RunDialog(title, record);
-    };
-    face->SetWindows(w);
+    windows->memory->SetInputLine({[face] { return face->InputLineText(); },
+                                   [face](const std::string& text) { face->SetInputLineText(text); }});
+    windows->incFunc->SetLiteratureCommand([face] { face->SpButtonliteratureClick(); });
+    windows->factory.SetNoteSources(platform, help);
     return windows;
+}
+
+int RunCalculatorProgram(int argc, char** argv, const StartUpHooks& hooks) {
+    const auto phase = [&hooks](const char* name) {
+        if (hooks.phase) hooks.phase(name);
+    };
+    phase("main");
+    QApplication app(argc, argv);
+    phase("application");
+    InstallQtTranslations(app);  // without the catalogue Qt's few texts stay English
+    QApplication::setApplicationName(
+        QString::fromUtf8(kApplicationTitle.data(), static_cast<qsizetype>(kApplicationTitle.size())));
+
+    QtPlatform platform;
+    BusyCursor busy(platform);
+    // The start directory is the current directory of the process at creation: the program
+    // INI, the pictures and the help are looked up there.
+    Calculator calculator = CreateCalculator(QDir::currentPath().toStdString());
+    std::unique_ptr<ZulWindows> windows = CreateWindows(calculator, platform, &busy);
+    phase("windows");
+
+    TFormFace& face = *windows->face;
+    face.adjustSize();
+    if (QScreen* screen = face.screen())
+        face.move(screen->availableGeometry().center() - face.rect().center());
+    face.show();
+    if (hooks.shown) hooks.shown(*windows);
+    const int code = app.exec();
+    windows.reset();  // before the calculator they show
+    return code;
 }
 
 }  // namespace zul

@@ -2,7 +2,6 @@
 #include "app/window/UMain.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLayout>
 #include <QComboBox>
 #include <QFrame>
@@ -15,13 +14,15 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
 #include "app/Calculator.h"
 #include "app/JournalLiterature.h"
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
-#include "settings/FileCommands.h"
+#include "app/FileCommands.h"
+#include "reference/FunctionListData.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 
@@ -202,7 +203,7 @@ void TFormFace::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3),   [101 расчет]"));
+    NZulExe->setText(ToQ(VersionMenuCaption()));
     PMIncRas->setText(QStringLiteral("Вставить в виде строки"));
     PMIncParSk->setText(QStringLiteral("Вставить пары скобок [ ]"));
     PMLiter->setText(QStringLiteral("Литература"));
@@ -231,27 +232,21 @@ void TFormFace::setTexts() {
 
 namespace zul {
 
-TFormFace::TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* busy, QWidget* parent)
+TFormFace::TFormFace(Calculator& calculator, Platform& platform, WindowFactory& windows, BusyIndicator* busy,
+                     QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       calc_(calculator),
       platform_(platform),
       busy_(busy),
-      files_(std::make_unique<FileCommands>(calculator, platform)) {
+      files_(std::make_unique<FileCommands>(calculator, platform)),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormFace"));
     dataFolders_ = FindDataFolders(calc_.main.startDirectory, QCoreApplication::applicationFilePath().toStdString());
     // The calculation note quotes the same literature and shows the same pictures.
     calc_.report.literature = LoadLiteratureFile(dataFolders_.literature);
     calc_.report.picturesFolder = dataFolders_.pictures;
-    runModal_ = [](QWidget* window) {
-        if (auto* dialog = qobject_cast<QDialog*>(window)) {
-            dialog->exec();
-        } else {
-            window->setWindowModality(Qt::ApplicationModal);
-            window->show();
-        }
-    };
     createWidgets();
     createMenus();
     setTexts();
@@ -273,8 +268,6 @@ TFormFace::TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* 
 }
 
 TFormFace::~TFormFace() = default;
-
-void TFormFace::SetWindows(const Windows& windows) { windows_ = windows; }
 
 void TFormFace::RefreshFromCalculator() {
     RefreshHistoryItems();

@@ -7,11 +7,10 @@
 #include <QString>
 
 #include "app/DataPaths.h"
-#include "insert/FormulaTemplates.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -34,6 +33,7 @@ class FileCommands;
 struct FileCommandOutcome;
 struct TopicSelection;
 struct RecalledCalculation;
+class WindowFactory;
 
 // Item data of the tree: the node's absolute index and its calculation code.
 inline constexpr int kNodeIndexRole = Qt::UserRole;
@@ -44,32 +44,11 @@ class TFormFace : public QMainWindow {
 public:
     // The calculator is the core of the program (state, models); it outlives the window.
     // Its start directory is where the program INI lives, and where the pictures, the
-    // literature and the help are looked for first. The busy indicator is shown while an
-    // evaluation runs (optional).
-    TFormFace(Calculator& calculator, Platform& platform, BusyIndicator* busy = nullptr,
-              QWidget* parent = nullptr);
+    // literature and the help are looked for first. The other windows are opened through
+    // the factory. The busy indicator is shown while an evaluation runs (optional).
+    TFormFace(Calculator& calculator, Platform& platform, WindowFactory& windows,
+              BusyIndicator* busy = nullptr, QWidget* parent = nullptr);
     ~TFormFace() override;
-
-    // The secondary windows, created after this one (start-up order) and handed over once.
-    struct Windows {
-        QWidget* options = nullptr;   // TFormOptions
-        QWidget* lists = nullptr;     // TFormVirStrings
-        QWidget* question = nullptr;  // TVopros
-        QWidget* memory = nullptr;    // TFormMem
-        QWidget* incFunc = nullptr;   // TFormIncFunc
-        // The windows made for one showing and destroyed when they close.
-        std::function<QWidget*(QWidget* parent)> makeFunc;    // TFormFunc
-        std::function<QWidget*(QWidget* parent)> makeEdIzm;   // TFormEdIzm
-        std::function<QWidget*(QWidget* parent)> makeAbout;   // TFormAbout
-        std::function<QWidget*(QWidget* parent)> makeZapiska;  // TFormZapiska, the calculation note
-        // Shows TFormIncFunc with a set-up record (the insert-formula command).
-        RunDialogFunction runInsertDialog;
-    };
-    void SetWindows(const Windows& windows);
-
-    // Shows a secondary window modally. Tests replace it to record the window instead.
-    using ModalRunner = std::function<void(QWidget* window)>;
-    void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
     // Commands (the names of the handlers the menus, buttons and keys are bound to).
     void BBtnVichislClick();
@@ -109,9 +88,11 @@ public:
     void RefreshFromCalculator();
     // Shows what a file command changed: the configuration, a selection read from a file.
     void ShowFileOutcome(const FileCommandOutcome& outcome);
-    FileCommands& fileCommands() { return *files_; }
+    // The text of the input line CBoxMainStr, which the memory window's "Вставить..."
+    // reads and replaces.
+    std::string InputLineText() const;
+    void SetInputLineText(const std::string& text);
     Calculator& calculator() { return calc_; }
-    Platform& platform() { return platform_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -156,15 +137,10 @@ private:
     void PanTemaClick();
     void PanelPodskClick();
     void CBoxMainStrChange();
-    void SetBanner(QLabel* banner, const QString& text, const QColor& textColor,
-                   const QColor& background);
 
     // Exit (UMainFiles.cpp).
     bool FormCloseQuery();
-    void ShowOwned(QWidget* window);
-    void ShowTemporary(const std::function<QWidget*(QWidget*)>& make);
 
-public:
     // Controls, named as the system names them (the same text is the objectName).
     QFrame* PanelTools = nullptr;
     QToolButton* SpButOpen = nullptr;
@@ -223,8 +199,7 @@ private:
     BusyIndicator* busy_ = nullptr;
     std::unique_ptr<FileCommands> files_;
     std::vector<QTreeWidgetItem*> nodes_;  // tree items by absolute index
-    Windows windows_;
-    ModalRunner runModal_;
+    WindowFactory& windows_;
     DataFolders dataFolders_;  // pictures, literature and help: start directory, else installed
     QImage picture_;
     QString shownPictureFile_;

@@ -10,10 +10,10 @@
 #include "app/Calculator.h"
 #include "app/ComputeCommand.h"
 #include "app/MainWindowRules.h"
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 #include "calc/Pictures.h"
 
 namespace zul {
@@ -22,7 +22,7 @@ void TFormFace::BBtnVichislClick() {
     CBoxMainStr->setFocus();
     const std::string entered = CBoxMainStr->currentText().toStdString();
     ComputeOutcome outcome;
-    RunGuarded(platform_, [&] { outcome = zul::BBtnVichislClick(calc_, entered, busy_); });
+    RunGuarded(platform_, [&] { outcome = Compute(calc_, entered, busy_); });
     if (!outcome.computed) return;
     ShowInputText(outcome.inputText);
     CBoxMainStr->setFocus();

@@ -8,7 +8,7 @@
 #include <QStatusTipEvent>
 #include <QTreeWidget>
 
-#include "settings/FileCommands.h"
+#include "app/FileCommands.h"
 
 namespace zul {
 

@@ -3,29 +3,30 @@
 #include "app/window/UMain.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
+#include "platform/FaultGuard.h"
 #include "app/MainWindowRules.h"
-#include "app/Platform.h"
+#include "app/FileCommands.h"
+#include "app/window/WindowFactory.h"
 #include "calc/Pictures.h"
 #include "insert/FormulaTemplates.h"
-#include "insert/window/ULiterature.h"
-#include "settings/FileCommands.h"
+#include "insert/ShowLiterature.h"
+#include "memory/window/UMemory.h"
+#include "platform/Platform.h"
 
 namespace zul {
 
-void TFormFace::NFileLoadClick() { ShowFileOutcome(files_->NFileLoadClick()); }
-void TFormFace::NFileSaveClick() { ShowFileOutcome(files_->NFileSaveClick()); }
-void TFormFace::NFileSaveAsClick() { ShowFileOutcome(files_->NFileSaveAsClick()); }
-void TFormFace::NFileCloseClick() { ShowFileOutcome(files_->NFileCloseClick()); }
+void TFormFace::NFileLoadClick() { ShowFileOutcome(files_->OpenSettingsFile()); }
+void TFormFace::NFileSaveClick() { ShowFileOutcome(files_->SaveSettingsFile()); }
+void TFormFace::NFileSaveAsClick() { ShowFileOutcome(files_->SaveSettingsFileAs()); }
+void TFormFace::NFileCloseClick() { ShowFileOutcome(files_->CloseSettingsFile()); }
 
-void TFormFace::FormActivate() { ShowFileOutcome(files_->FormActivate()); }
+void TFormFace::FormActivate() { ShowFileOutcome(files_->AutoLoadAtFirstActivation()); }
 
-bool TFormFace::FormCloseQuery() { return files_->FormCloseQuery(); }
+bool TFormFace::FormCloseQuery() { return files_->MayExit(); }
 
 void TFormFace::NFileExitClick() { close(); }
 
@@ -48,37 +49,29 @@ void TFormFace::ShowFileOutcome(const FileCommandOutcome& outcome) {
     if (read.focus == FocusTarget::Tree) TViewTip->setFocus();
 }
 
-void TFormFace::ShowOwned(QWidget* window) {
-    if (window == nullptr) return;
-    runModal_(window);
-    RefreshFromCalculator();
-}
-
-void TFormFace::ShowTemporary(const std::function<QWidget*(QWidget*)>& make) {
-    if (!make) return;
-    QWidget* window = make(this);
-    if (window == nullptr) return;
-    runModal_(window);
-    delete window;
-}
-
-void TFormFace::NNastrOptionsClick() { ShowOwned(windows_.options); }
-void TFormFace::NVichStringsClick() { ShowOwned(windows_.lists); }
-void TFormFace::NZapiskaClick() { ShowTemporary(windows_.makeZapiska); }
+void TFormFace::NNastrOptionsClick() { windows_.Show(WindowKind::Options, this); }
+void TFormFace::NVichStringsClick() { windows_.Show(WindowKind::Lists, this); }
+void TFormFace::NZapiskaClick() { windows_.Show(WindowKind::Zapiska, this); }
 
 void TFormFace::SpButtonMemClick() {
-    QWidget* memory = windows_.memory;
+    QWidget* memory = windows_.lasting().memory;
     if (memory == nullptr) return;
     const int inputTop = CBoxMainStr->mapTo(centralWidget(), QPoint(0, 0)).y();
     const WindowPlace place =
         MemoryWindowPlace(frameGeometry().left(), frameGeometry().top(), inputTop, memory->frameGeometry().height());
     memory->move(place.left, place.top);
-    ShowOwned(memory);
+    windows_.Show(WindowKind::Memory, this);
 }
 
-void TFormFace::NHelpFuncClick() { ShowTemporary(windows_.makeFunc); }
-void TFormFace::NHelpEdIzmClick() { ShowTemporary(windows_.makeEdIzm); }
-void TFormFace::NHelpAboutClick() { ShowTemporary(windows_.makeAbout); }
+void TFormFace::NHelpFuncClick() { windows_.Show(WindowKind::FunctionList, this); }
+void TFormFace::NHelpEdIzmClick() { windows_.Show(WindowKind::UnitReference, this); }
+void TFormFace::NHelpAboutClick() { windows_.Show(WindowKind::About, this); }
+
+std::string TFormFace::InputLineText() const { return CBoxMainStr->currentText().toStdString(); }
+
+void TFormFace::SetInputLineText(const std::string& text) {
+    CBoxMainStr->setEditText(QString::fromStdString(text));
+}
 
 void TFormFace::BBtnHelpClick() {
     const std::optional<std::string> help = FindHelpFile(dataFolders_.help);
@@ -86,13 +79,16 @@ void TFormFace::BBtnHelpClick() {
 }
 
 void TFormFace::SpButtonVstFuncClick() {
-    if (!windows_.runInsertDialog) return;
+    const RunDialogFunction runInsertDialog = windows_.InsertDialog();
+    if (!runInsertDialog) return;
     const SettingsTexts texts{
         calc_.settings.fields[ConstantField::PlotnVoda], calc_.settings.fields[ConstantField::TeplMVoda],
         calc_.settings.fields[ConstantField::TeplMVozd], calc_.settings.fields[ConstantField::TeplVVozd],
         calc_.settings.fields[ConstantField::PlotnMatTr]};
     std::optional<std::string> text;
-    RunGuarded(platform_, [&] { text = zul::SpButtonVstFuncClick(calc_.main.topic.calculationCode, texts, windows_.runInsertDialog); });
+    RunGuarded(platform_, [&] {
+        text = RunInsertFormula(calc_.main.topic.calculationCode, texts, runInsertDialog);
+    });
     RefreshFromCalculator();
     if (!text) return;
     ShowInputText(*text);
@@ -109,7 +105,7 @@ void TFormFace::PMIncRasClick() {
 }
 
 void TFormFace::SpButtonliteratureClick() {
-    zul::SpButtonliteratureClick(platform_, dataFolders_.literature, calc_.main.topic.calculationCode);
+    ShowLiterature(platform_, dataFolders_.literature, calc_.main.topic.calculationCode);
 }
 
 }  // namespace zul

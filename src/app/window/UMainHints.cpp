@@ -8,7 +8,9 @@
 #include <QStatusTipEvent>
 #include <QTreeWidget>
 
-#include "app/window/Panels.h"
+#include "app/window/WindowFactory.h"
+#include "lists/window/UVichStr.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 
@@ -17,9 +19,8 @@ namespace {
 const QString kCloseProgramHint = QStringLiteral("Закрыть программу");
 const QString kAboutHint = QStringLiteral("О Программе");
 const QString kAboutBanner = QStringLiteral("Краткие сведения о Программе ЗУЛ");
-// The banner of the expression lists window and its two hints (the second one, that of the
+// The two hints of the expression lists window's banner (the second one, that of the
 // lists window's own about button, ends with a blank).
-const char* const kListsBanner = "PanCloseWin";
 const QString kBackToMainHint = QStringLiteral("Вернуться в главное окно Калькулятора");
 const QString kListsAboutHint = QStringLiteral("О Программе ");
 
@@ -31,44 +32,26 @@ QString LongHint(const QString& hint) {
 
 }  // namespace
 
-void TFormFace::SetBanner(QLabel* banner, const QString& text, const QColor& textColor,
-                          const QColor& background) {
-    banner->setText(text);
-    if (auto* panel = qobject_cast<CaptionPanel*>(banner)) {
-        panel->setTextColor(textColor);
-        panel->setPanelColor(background);
-    } else {
-        QPalette p = banner->palette();
-        p.setColor(QPalette::WindowText, textColor);
-        p.setColor(QPalette::Window, background);
-        banner->setAutoFillBackground(true);
-        banner->setPalette(p);
-    }
-    banner->show();
-}
-
 void TFormFace::ApplicationHint(const QString& hint) {
     const QString caption = LongHint(hint);
     PanCloseProg->setText(caption);
     if (caption == kCloseProgramHint) {
-        SetBanner(PanCloseProg, caption, Yellow(), Red());
+        PanCloseProg->showBanner(caption, Yellow(), Red());
         return;
     }
     PanCloseProg->hide();
     if (caption == kAboutHint) {
-        SetBanner(PanCloseProg, kAboutBanner, Qt::black, Yellow());
+        PanCloseProg->showBanner(kAboutBanner, Qt::black, Yellow());
         return;
     }
-    QLabel* listsBanner =
-        windows_.lists ? windows_.lists->findChild<QLabel*>(QLatin1String(kListsBanner)) : nullptr;
-    if (listsBanner == nullptr) return;
-    listsBanner->setText(caption);
+    TFormVirStrings* lists = windows_.lasting().lists;
+    if (lists == nullptr) return;
     if (caption == kBackToMainHint) {
-        SetBanner(listsBanner, caption, Yellow(), Red());
+        lists->ShowBanner(caption, Yellow(), Red());
         return;
     }
-    listsBanner->hide();
-    if (caption == kListsAboutHint) SetBanner(listsBanner, kAboutBanner, Qt::black, Yellow());
+    lists->HideBanner(caption);
+    if (caption == kListsAboutHint) lists->ShowBanner(kAboutBanner, Qt::black, Yellow());
 }
 
 void TFormFace::TViewTipEnter() { PanTema->setPanelColor(Yellow()); }

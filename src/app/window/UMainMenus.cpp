@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/window/Panels.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 

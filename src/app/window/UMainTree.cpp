@@ -10,8 +10,8 @@
 
 #include "app/Calculator.h"
 #include "app/MainWindowRules.h"
-#include "app/window/JpegPicture.h"
-#include "app/window/Panels.h"
+#include "widgets/JpegPicture.h"
+#include "widgets/Panels.h"
 #include "calc/Selection.h"
 
 namespace zul {

@@ -9,13 +9,13 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/window/FitText.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "insert/CalculatorInsertHost.h"
+#include "widgets/FitText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/CalculatorInsertHost.h"
 #include "insert/InsertFormula.h"
-#include "insert/window/ULiterature.h"
+#include "insert/ShowLiterature.h"
 
 namespace zul {
 
@@ -77,7 +77,7 @@ TFormIncFunc::TFormIncFunc(Calculator& calculator, Platform& platform, QWidget* 
     setObjectName(QStringLiteral("FormIncFunc"));
     setModal(true);
     runModal_ = [](QDialog* window) { window->exec(); };
-    literature_ = [this] { SpButtonliteratureClick(platform_, startDirectory_, host_->CalculationCode()); };
+    literature_ = [this] { ShowLiterature(platform_, startDirectory_, host_->CalculationCode()); };
     createWidgets();
     setTexts();
     setFonts();

@@ -46,8 +46,14 @@ public:
     void BBtnCanselClick();
     void FormClick();
 
-    const InsertFormulaDialog& dialog() const { return *dialog_; }
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
+private:
+    // Controls, named as the system names them (the same text is the objectName; the
+    // fields are CombDat1..CombDat6 under the captions PanDat1..PanDat6).
     CaptionPanel* PanNameRas = nullptr;
     QFrame* Bevel1 = nullptr;
     QLineEdit* ReadFunc = nullptr;
@@ -59,12 +65,6 @@ public:
     QPushButton* BBtnCansel = nullptr;
     QFrame* PanLine2 = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void createWidgets();
     void createConnections();
     void setTexts();

@@ -2,8 +2,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
 #include "insert/InsertFormula.h"
 #include "insert/window/UIncFunc.h"
 

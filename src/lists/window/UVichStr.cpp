@@ -14,11 +14,12 @@
 #include <algorithm>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
+#include "reference/FunctionListData.h"
 
 namespace zul {
 
@@ -46,15 +47,16 @@ QAction* Item(QWidget* window, QMenu* menu, const char* name, const QKeySequence
 
 }  // namespace
 
-TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent)
+TFormVirStrings::TFormVirStrings(Calculator& calculator, Platform& platform, WindowFactory& windows,
+                                 QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform, [this] { ShowList(); }),
-      files_(list_, platform_, calculator.question) {
+      files_(list_, platform_, calculator.question),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormVirStrings"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
-    runModal_ = [](QDialog* window) { window->exec(); };
     createMenus();
     createWidgets();
     setTexts();
@@ -225,7 +227,7 @@ void TFormVirStrings::setTexts() {
     NHelpEdIzm->setText(QStringLiteral("Справочник..."));
     NHelpHtml->setText(QStringLiteral("Открыть Zul.html"));
     NHelpAbout->setText(QStringLiteral("О Программе..."));
-    NZulExe->setText(QStringLiteral("Zul.exe (ver. 1.4.3)"));
+    NZulExe->setText(ToQ(VersionItemText()));
 
     SetHint(SpButOpen, QStringLiteral("Открыть список строк"));
     SetHint(SpButSave, QStringLiteral("Сохранить список строк"));

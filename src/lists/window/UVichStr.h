@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/window/ViewFirstPlatform.h"
+#include "widgets/ViewFirstPlatform.h"
 #include "lists/ExpressionList.h"
 #include "lists/ListFileCommands.h"
 
@@ -25,25 +25,20 @@ namespace zul {
 class CaptionPanel;
 class Platform;
 class StringGrid;
+class WindowFactory;
 struct Calculator;
 
 class TFormVirStrings : public QDialog {
     Q_OBJECT
 public:
-    TFormVirStrings(Calculator& calculator, Platform& platform, QWidget* parent = nullptr);
+    // The settings window and the reference windows are opened through the factory.
+    TFormVirStrings(Calculator& calculator, Platform& platform, WindowFactory& windows,
+                    QWidget* parent = nullptr);
     ~TFormVirStrings() override;
 
     ExpressionList& list() { return list_; }
     // Shows the list as the model holds it now.
     void ShowList();
-
-    // The settings window (SpButOpt, "Настройки..."). By default the window opens the
-    // settings window that belongs to its parent.
-    void SetOptionsCommand(std::function<void()> command) { options_ = std::move(command); }
-    // How the windows this one opens (function list, reference, about) are shown. Tests
-    // replace it.
-    using ModalRunner = std::function<void(QDialog* window)>;
-    void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
     // "Помощь": by default the help file of the current directory is opened; the main window
     // hands in its own command, which also knows the installed help.
@@ -70,9 +65,15 @@ public:
     void NHelpAboutClick();
     void BBtnHelpClick();
 
+    // The banner PanCloseWin, set by the main window's hint handler: a text shown in its
+    // colours, or hidden (the text is kept).
+    void ShowBanner(const QString& text, const QColor& textColor, const QColor& background);
+    void HideBanner(const QString& text);
+
     // Closing (the button, "Выход", the close box, Esc) asks about unsaved changes first.
     void reject() override;
 
+private:
     // Controls, named as the system names them (the same text is the objectName).
     QMenuBar* MainMenu = nullptr;
     QMenu* NFile = nullptr;
@@ -129,7 +130,6 @@ public:
     QPushButton* BBtnExitVichStr = nullptr;
     QFrame* PanLine1 = nullptr;
 
-private:
     void createWidgets();
     void createToolbar();
     void createMenus();
@@ -153,8 +153,7 @@ private:
     ViewFirstPlatform platform_;
     ExpressionList list_;
     ListFileCommands files_;
-    std::function<void()> options_;
-    ModalRunner runModal_;
+    WindowFactory& windows_;
     std::function<void()> help_;
     bool computing_ = false;
 };

@@ -9,16 +9,14 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/FaultGuard.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/WindowHelp.h"
-#include "app/window/QtText.h"
+#include "app/window/WindowFactory.h"
 #include "lists/window/UVichStr.h"
-#include "memory/window/StringGrid.h"
-#include "reference/window/UAboutC.h"
-#include "reference/window/UEdIzm.h"
-#include "reference/window/UFunc.h"
+#include "platform/FaultGuard.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/StringGrid.h"
+#include "widgets/WindowHelp.h"
 
 namespace zul {
 
@@ -74,19 +72,19 @@ void TFormVirStrings::StrGridVirSelectCell(int row, int column) {
 }
 
 void TFormVirStrings::VirOpenClick() {
-    RunListCommand([this] { files_.VirOpenClick(); });
+    RunListCommand([this] { files_.OpenListFile(); });
 }
 void TFormVirStrings::VirSaveClick() {
-    RunListCommand([this] { files_.VirSaveClick(); });
+    RunListCommand([this] { files_.SaveListFile(); });
 }
 void TFormVirStrings::VirSaveAsClick() {
-    RunListCommand([this] { files_.VirSaveAsClick(); });
+    RunListCommand([this] { files_.SaveListFileAs(); });
 }
 void TFormVirStrings::VirCloseClick() {
-    RunListCommand([this] { files_.VirCloseClick(); });
+    RunListCommand([this] { files_.CloseListFile(); });
 }
 void TFormVirStrings::VirEraseClick() {
-    RunListCommand([this] { files_.VirEraseClick(); });
+    RunListCommand([this] { files_.DeleteListFile(); });
 }
 
 void TFormVirStrings::VichTekStrClick() {
@@ -151,7 +149,7 @@ void TFormVirStrings::SpButOffClick() {
 void TFormVirStrings::reject() {
     if (computing_) return;
     StrGridVir->CommitEdit();
-    const bool closes = files_.FormCloseQuery();
+    const bool closes = files_.MayCloseWindow();
     ShowList();
     if (closes) QDialog::reject();
 }
@@ -159,28 +157,20 @@ void TFormVirStrings::reject() {
 void TFormVirStrings::SpButOptClick() {
     if (computing_) return;
     StrGridVir->CommitEdit();
-    if (options_) {
-        options_();
-        return;
-    }
-    QWidget* owner = parentWidget();
-    auto* window = owner != nullptr ? owner->findChild<QDialog*>(QStringLiteral("FormOptions")) : nullptr;
-    if (window != nullptr) runModal_(window);
+    windows_.Show(WindowKind::Options, this);
 }
 
-void TFormVirStrings::NHelpFuncClick() {
-    TFormFunc window(this);
-    runModal_(&window);
+void TFormVirStrings::NHelpFuncClick() { windows_.Show(WindowKind::FunctionList, this); }
+void TFormVirStrings::NHelpEdIzmClick() { windows_.Show(WindowKind::UnitReference, this); }
+void TFormVirStrings::NHelpAboutClick() { windows_.Show(WindowKind::About, this); }
+
+void TFormVirStrings::ShowBanner(const QString& text, const QColor& textColor, const QColor& background) {
+    PanCloseWin->showBanner(text, textColor, background);
 }
 
-void TFormVirStrings::NHelpEdIzmClick() {
-    TFormEdIzm window(calc_.main.unitReferencePosition, this);
-    runModal_(&window);
-}
-
-void TFormVirStrings::NHelpAboutClick() {
-    TFormAbout window(this);
-    runModal_(&window);
+void TFormVirStrings::HideBanner(const QString& text) {
+    PanCloseWin->setText(text);
+    PanCloseWin->hide();
 }
 
 void TFormVirStrings::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }

@@ -10,12 +10,12 @@
 #include <QToolButton>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/GridGlyphs.h"
-#include "memory/window/StringGrid.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/MemoryCommands.h"
+#include "widgets/GridGlyphs.h"
+#include "widgets/StringGrid.h"
 
 namespace zul {
 
@@ -29,16 +29,16 @@ constexpr int kSpeedTop = 5;  // speed buttons in the tool panel
 
 }  // namespace
 
-TFormMem::TFormMem(Calculator& calculator, Platform& platform, QWidget* parent)
+TFormMem::TFormMem(Calculator& calculator, Platform& platform, WindowFactory& windows, QWidget* parent)
     : QDialog(parent, DialogFlags()),
       calc_(calculator),
       platform_(platform),
       commands_(std::make_unique<MemoryCommands>(calculator.memory, calculator.main.settingsFile,
-                                                 calculator.main.history, platform)) {
+                                                 calculator.main.history, platform)),
+      windows_(windows) {
     setObjectName(QStringLiteral("FormMem"));
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
-    runModal_ = [](QDialog* window) { window->exec(); };
     createWidgets();
     setTexts();
     setFonts();
@@ -85,7 +85,7 @@ void TFormMem::createWidgets() {
         [&table] { return table.RowCount(); },
         [&table](int row, int column) { return table.CellText(row, column); },
         [this](int row, int column, const std::string& text) {
-            commands_->StrGridChislSetEditText(column, row, text);
+            commands_->EditCell(column, row, text);
         },
         // Column 0 holds the numbers, which stay with the positions.
         [](int column) { return column >= 1; },
@@ -138,20 +138,11 @@ void TFormMem::createConnections() {
     connect(BBtnHelp, &QPushButton::clicked, this, [this] { BBtnHelpClick(); });
     connect(BBtnExitMem, &QPushButton::clicked, this, [this] { BBtnExitMemClick(); });
     connect(ComBoxKakVst, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this](int item) { commands_->ComBoxKakVstChange(item); });
+            [this](int item) { commands_->SetInsertMode(item); });
     connect(StrGridChisl, &StringGrid::cellSelected, this,
             [this](int row, int column) { StrGridChislSelectCell(row, column); });
     connect(StrGridChisl, &StringGrid::columnResized, this,
             [this](int column, int width) { calc_.memory.SetColumnWidth(column, width); });
-}
-
-void TFormMem::PlaceAboveInputLine(const QWidget* mainWindow, const QWidget* inputLine) {
-    if (mainWindow == nullptr || inputLine == nullptr) return;
-    const int inputTop = inputLine->mapTo(mainWindow, QPoint(0, 0)).y();
-    const QRect main = mainWindow->frameGeometry();
-    // Part of the memory window's height is its frame; the rule counts the outer height.
-    const int outerHeight = frameGeometry().height() > height() ? frameGeometry().height() : height();
-    move(main.left(), main.top() + inputTop - outerHeight + 14);
 }
 
 void TFormMem::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QComboBox;
 class QFrame;
@@ -17,25 +18,25 @@ class CaptionPanel;
 class MemoryCommands;
 class Platform;
 class StringGrid;
+class WindowFactory;
 struct Calculator;
 
 class TFormMem : public QDialog {
     Q_OBJECT
 public:
-    TFormMem(Calculator& calculator, Platform& platform, QWidget* parent = nullptr);
+    // The about box is opened through the factory.
+    TFormMem(Calculator& calculator, Platform& platform, WindowFactory& windows, QWidget* parent = nullptr);
     ~TFormMem() override;
 
-    // The main window's input line CBoxMainStr, which "Вставить..." writes into. Without
-    // one the window looks for a child "CBoxMainStr" of its parent.
-    void SetInputLine(QComboBox* inputLine) { inputLine_ = inputLine; }
-    // Moves the window just above the input line of the main window.
-    void PlaceAboveInputLine(const QWidget* mainWindow, const QWidget* inputLine);
+    // The main window's input line, which "Вставить..." reads and replaces (without one it
+    // reads an empty line and writes nothing).
+    struct InputLine {
+        std::function<std::string()> text;
+        std::function<void(const std::string& text)> setText;
+    };
+    void SetInputLine(InputLine inputLine) { inputLine_ = std::move(inputLine); }
     // Shows the table as the core holds it now (it grows while the window is hidden).
     void RefreshFromTable();
-
-    // Shows the windows this one opens (the about box). Tests replace it.
-    using ModalRunner = std::function<void(QDialog* window)>;
-    void SetModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
     // "Помощь": by default the help file of the current directory is opened; the main window
     // hands in its own command, which also knows the installed help.
@@ -55,6 +56,12 @@ public:
     // Closing in any way (button, Esc, close box) rebuilds the input history.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Controls, named as the system names them (the same text is the objectName).
     QFrame* Panel1 = nullptr;
     QPushButton* BBtnInc = nullptr;
     QPushButton* BBtnDec = nullptr;
@@ -70,11 +77,6 @@ public:
     QPushButton* BBtnExitMem = nullptr;
     QFrame* PanLine1 = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void createWidgets();
     void createConnections();
     void setTexts();
@@ -82,13 +84,12 @@ private:
     void StrGridChislSelectCell(int row, int column);
     // After a command: the grid, the current cell and the delete button from the core.
     void ShowTable();
-    QComboBox* inputLine() const;
 
     Calculator& calc_;
     Platform& platform_;
     std::unique_ptr<MemoryCommands> commands_;
-    QComboBox* inputLine_ = nullptr;
-    ModalRunner runModal_;
+    WindowFactory& windows_;
+    InputLine inputLine_;
     std::function<void()> help_;
     bool closing_ = false;
 };

@@ -4,13 +4,13 @@
 #include <QPushButton>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
-#include "app/window/Panels.h"
-#include "app/window/WindowHelp.h"
-#include "memory/MemoryCommands.h"
-#include "memory/window/StringGrid.h"
+#include "app/MemoryCommands.h"
+#include "app/window/WindowFactory.h"
+#include "platform/Platform.h"
+#include "widgets/Panels.h"
+#include "widgets/StringGrid.h"
+#include "widgets/WindowHelp.h"
 #include "memory/window/UMemory.h"
-#include "reference/window/UAboutC.h"
 
 namespace zul {
 
@@ -30,53 +30,46 @@ void TFormMem::ShowTable() {
 }
 
 void TFormMem::StrGridChislSelectCell(int row, int column) {
-    const MemoryCellSelection shown = commands_->StrGridChislSelectCell(column, row);
+    const MemoryCellSelection shown = commands_->SelectCell(column, row);
     PanWhat->setText(QString::fromStdString(shown.caption));
     BBtnAddCalc->setEnabled(shown.insertEnabled);
 }
 
 void TFormMem::BBtnIncClick() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnIncClick();
+    commands_->AddRow();
     ShowTable();
 }
 
 void TFormMem::BBtnDecClick() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnDecClick();
+    commands_->DeleteRow();
     ShowTable();
 }
 
 void TFormMem::SpButUpClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButUpClick();
+    commands_->MoveRowUp();
     ShowTable();
 }
 
 void TFormMem::SpButDownClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButDownClick();
+    commands_->MoveRowDown();
     ShowTable();
 }
 
 void TFormMem::SpButClearClick() {
     StrGridChisl->CommitEdit();
-    commands_->SpButClearClick();
+    commands_->ClearMemory();
     ShowTable();
-}
-
-QComboBox* TFormMem::inputLine() const {
-    if (inputLine_ != nullptr) return inputLine_;
-    QWidget* main = parentWidget();
-    return main != nullptr ? main->findChild<QComboBox*>(QStringLiteral("CBoxMainStr")) : nullptr;
 }
 
 void TFormMem::BBtnAddCalcClick() {
     StrGridChisl->CommitEdit();
-    QComboBox* line = inputLine();
-    const std::string current = line != nullptr ? line->currentText().toStdString() : std::string();
-    commands_->BBtnAddCalcClick(current, [line](const std::string& text) {
-        if (line != nullptr) line->setEditText(QString::fromStdString(text));
+    const std::string current = inputLine_.text ? inputLine_.text() : std::string();
+    commands_->PutIntoInputLine(current, [this](const std::string& text) {
+        if (inputLine_.setText) inputLine_.setText(text);
     });
 }
 
@@ -84,14 +77,11 @@ void TFormMem::BBtnExitMemClick() { reject(); }
 
 void TFormMem::reject() {
     StrGridChisl->CommitEdit();
-    commands_->BBtnExitMemClick();
+    commands_->RebuildHistory();
     QDialog::reject();
 }
 
-void TFormMem::SpButAboutMemClick() {
-    TFormAbout about(this);
-    runModal_(&about);
-}
+void TFormMem::SpButAboutMemClick() { windows_.Show(WindowKind::About, this); }
 
 void TFormMem::BBtnHelpClick() { OpenWindowHelp(help_, platform_); }
 

@@ -22,8 +22,13 @@ public:
 
     // Every 500 ms: the strip takes the colour of the current step, the step advances.
     void TimerAboutTimer();
-    int colourStep() const { return cycle_.step; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Controls, named as the system names them (the same text is the objectName).
     std::vector<QLabel*> RowLabels;  // "Имя:", "Версия:", ...
     std::vector<QLabel*> RowTexts;
     QPlainTextEdit* MemoNotes = nullptr;
@@ -32,11 +37,6 @@ public:
     QFrame* PanLine1 = nullptr;
     QTimer* TimerAbout = nullptr;
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void createWidgets();
     void setTexts();
     void setFonts();

@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 #include "reference/UnitReference.h"
 
 namespace zul {
@@ -43,8 +43,11 @@ public:
     }
 };
 
-QLineEdit* ConversionLine(QWidget* page, std::string_view text, int left, int top, int width, bool editable) {
+// The lines are named EditConv1, EditConv2, ... in the order of the pages and their lines.
+QLineEdit* ConversionLine(QWidget* page, int number, std::string_view text, int left, int top, int width,
+                          bool editable) {
     auto* line = new QLineEdit(page);
+    line->setObjectName(QStringLiteral("EditConv%1").arg(number));
     line->setGeometry(left, top, width, kLineHeight - 2);
     line->setFrame(false);
     line->setReadOnly(!editable);
@@ -99,19 +102,19 @@ QWidget* TFormEdIzm::createConversionPage(int pageIndex) {
     const int leftWidth = twoColumns ? 236 : fullWidth;
     int top = 12;
     for (std::string_view text : data.lines) {
-        Lines.push_back(ConversionLine(page, text, 8, top, leftWidth, data.editable));
+        ConversionLine(page, ++conversionLines_, text, 8, top, leftWidth, data.editable);
         top += kLineHeight;
     }
     if (!data.linesAfterGap.empty()) top += kGap;
     for (std::string_view text : data.linesAfterGap) {
-        Lines.push_back(ConversionLine(page, text, 8, top, fullWidth, data.editable));
+        ConversionLine(page, ++conversionLines_, text, 8, top, fullWidth, data.editable);
         top += kLineHeight;
     }
     // The right column stands beside the last lines of the left one.
     int rightTop = top - kLineHeight * static_cast<int>(data.rightColumn.size());
     for (std::string_view text : data.rightColumn) {
-        Lines.push_back(
-            ConversionLine(page, text, 8 + leftWidth + 6, rightTop, fullWidth - leftWidth - 6, false));
+        ConversionLine(page, ++conversionLines_, text, 8 + leftWidth + 6, rightTop, fullWidth - leftWidth - 6,
+                       false);
         rightTop += kLineHeight;
     }
     return page;

@@ -26,13 +26,14 @@ public:
     // Any change of a value cell puts every cell back as the table gives it.
     void FillConstantsTable();
 
+private:
+    // Controls, named as the system names them (the same text is the objectName; the
+    // conversion lines of pages 1 to 5 are EditConv1, EditConv2, ... page by page).
     QTabWidget* PageConEdIzm = nullptr;
-    std::vector<QLineEdit*> Lines;  // the conversion lines of pages 1 to 5, page by page
     QTableWidget* StrGridConst = nullptr;
     QPushButton* BBtnExitFunc = nullptr;
     QFrame* PanLine1 = nullptr;
 
-private:
     void createWidgets();
     QWidget* createConversionPage(int pageIndex);
     void createConstantsPage();
@@ -40,6 +41,7 @@ private:
     void ApplyRememberedPosition();
 
     std::array<int, 3>& remembered_;  // page 1..6 (7 before the first closing), row, column
+    int conversionLines_ = 0;  // made so far
     bool filling_ = false;
 };
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 

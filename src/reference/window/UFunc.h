@@ -22,8 +22,13 @@ public:
 
     // Every 5 s while the window is active: the highlight moves to the other line.
     void Timer1Timer();
-    bool copyLineHighlighted() const { return highlight_.copyLineHighlighted; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Controls, named as the system names them (the same text is the objectName).
     CaptionPanel* PanelUp = nullptr;
     QPlainTextEdit* MemoFunc = nullptr;
     CaptionPanel* PanelDown = nullptr;
@@ -31,11 +36,6 @@ public:
     QFrame* PanLine1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void createWidgets();
     void setTexts();
     void setFonts();

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 

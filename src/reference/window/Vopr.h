@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "reference/Question.h"
+#include "platform/Question.h"
 
 class QGroupBox;
 class QLabel;
@@ -25,6 +25,11 @@ public:
     QuestionOutcome Run(const QuestionPrompt& prompt);
     QuestionOutcome Outcome() const { return outcome_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Controls, named as the system names them (the same text is the objectName).
     QFrame* PanSoob = nullptr;
     QLabel* LabelSoob = nullptr;
     QGroupBox* GroupBoxHist = nullptr;
@@ -35,10 +40,6 @@ public:
     QPushButton* BBtnAbort = nullptr;
     QFrame* PanelBlue = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void createWidgets();
     void createConnections();
     void setTexts();

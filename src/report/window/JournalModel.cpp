@@ -3,7 +3,7 @@
 
 #include "app/Journal.h"
 #include "app/SessionReport.h"
-#include "app/window/QtText.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 

@@ -14,7 +14,7 @@
 #include <QTextDocumentWriter>
 
 #include "app/ReportHtml.h"
-#include "app/window/QtText.h"
+#include "widgets/QtText.h"
 
 namespace zul {
 namespace {

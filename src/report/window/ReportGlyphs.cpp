@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "app/window/Glyphs.h"
+#include "widgets/Glyphs.h"
 
 namespace zul {
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
 
 namespace zul {
 

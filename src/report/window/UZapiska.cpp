@@ -19,10 +19,10 @@
 #include <QVBoxLayout>
 
 #include "app/Calculator.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "memory/window/GridGlyphs.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "widgets/GridGlyphs.h"
 #include "report/window/JournalModel.h"
 #include "report/window/ReportGlyphs.h"
 #include "report/window/RowPicker.h"

@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "app/ReportHtml.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
 #include "lists/ExpressionList.h"
 #include "report/window/JournalModel.h"
 

@@ -14,11 +14,11 @@
 #include <QTextDocument>
 
 #include "app/Calculator.h"
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "app/ReportFile.h"
 #include "app/ReportHtml.h"
 #include "app/ReportPictures.h"
-#include "app/window/QtText.h"
+#include "widgets/QtText.h"
 #include "report/window/ReportDocument.h"
 #include "settings/IniFile.h"
 

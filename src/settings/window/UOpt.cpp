@@ -11,13 +11,14 @@
 #include <QScrollArea>
 #include <QSlider>
 
-#include "app/window/FitText.h"
-#include "app/window/Glyphs.h"
-#include "app/window/Panels.h"
-#include "settings/FileCommands.h"
-#include "settings/SettingsModelCommands.h"
+#include "widgets/FitText.h"
+#include "widgets/Glyphs.h"
+#include "widgets/Panels.h"
+#include "app/FileCommands.h"
+#include "app/SettingsModelCommands.h"
+#include "settings/SettingsModel.h"
 #include "settings/UserConstants.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/FrozenGrid.h"
 
 namespace zul {
 
@@ -129,7 +130,7 @@ void TFormOptions::createWidgets() {
     PanelNVir->setContentsMargins(6, 0, 6, 0);
     TrBarNVir = Named(new QSlider(Qt::Horizontal, this), "TrBarNVir");
     TrBarNVir->setGeometry(330, 262, 266, 30);
-    TrBarNVir->setRange(10, 255);
+    TrBarNVir->setRange(SettingsModel::kTrackBarMin, SettingsModel::kTrackBarMax);
     TrBarNVir->setSingleStep(5);
     TrBarNVir->setPageStep(5);
     TrBarNVir->setTickInterval(10);

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "settings/ConstantFields.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/FrozenGrid.h"
 
 class QCheckBox;
 class QComboBox;
@@ -52,6 +52,12 @@ public:
     void BBtnIniFileClick();
     void CBoxIniFileChange(int index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
     // One constant field: its edit line and the three panels around it.
     struct FieldWidgets {
         ConstantField field;
@@ -64,6 +70,7 @@ public:
         return fields_[static_cast<std::size_t>(field) - 1];
     }
 
+    // Controls, named as the system names them (the same text is the objectName).
     QScrollArea* ScrollBox1 = nullptr;
     QLineEdit* EditPlotnVoda = nullptr;
     QLineEdit* EditTeplMVoda = nullptr;
@@ -91,12 +98,6 @@ public:
     QPushButton* BBtnExitOpt = nullptr;
     QFrame* PanelLine = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void createWidgets();
     void createFieldBlock(QWidget* box, ConstantField field, int top);
     void createConnections();

@@ -15,11 +15,11 @@
 #include <QSlider>
 
 #include "app/Calculator.h"
-#include "app/window/Panels.h"
-#include "app/window/QtText.h"
-#include "settings/FileCommands.h"
-#include "settings/SettingsModelCommands.h"
-#include "settings/window/FrozenGrid.h"
+#include "widgets/Panels.h"
+#include "widgets/QtText.h"
+#include "app/FileCommands.h"
+#include "app/SettingsModelCommands.h"
+#include "widgets/FrozenGrid.h"
 
 namespace zul {
 
@@ -33,13 +33,14 @@ bool IsFixedCell(int row, int column) { return row < UserConstantsGrid::kFirstUs
 void TFormOptions::createConnections() {
     for (FieldWidgets& w : fields_) {
         const ConstantField field = w.field;
-        connect(w.edit, &QLineEdit::textEdited, this,
-                [this, field](const QString& text) { commands_->FieldChange(field, text.toStdString()); });
+        connect(w.edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            commands_->EditConstantField(field, text.toStdString());
+        });
         connect(w.text, &CaptionPanel::clicked, this, [this, field] { Field(field).edit->setFocus(); });
         w.edit->installEventFilter(this);
     }
     connect(EditFAutoLoad, &QLineEdit::textEdited, this,
-            [this](const QString& text) { commands_->EditFAutoLoadChange(text.toStdString()); });
+            [this](const QString& text) { commands_->SetAutoLoadPath(text.toStdString()); });
     // Each keystroke in a cell reaches the model at once (a first letter in the blank row
     // adds the next blank row); the committed text follows when the editor closes.
     connect(StrGridConst, &FrozenGrid::cellTextEdited, this,
@@ -53,7 +54,7 @@ void TFormOptions::createConnections() {
     connect(PanExit, &CaptionPanel::clicked, this, [this] { commands_->MarkModifiedByClick(); });
     connect(TrBarNVir, &QSlider::valueChanged, this, [this](int position) {
         if (refreshing_) return;
-        commands_->TrBarNVirChange(position);
+        commands_->SetRememberedCount(position);
         PanelNVir->setText(ToQ(calc_.settings.PanelNVirCaption()));
     });
     connect(RButtonRad, &QRadioButton::clicked, this, [this] { commands_->SetAngleUnit(AngleUnit::Radians); });
@@ -62,7 +63,7 @@ void TFormOptions::createConnections() {
     connect(ChBoxEscExit, &QCheckBox::clicked, this, [this](bool on) { commands_->SetEscExit(on); });
     connect(ChBoxAskExit, &QCheckBox::clicked, this, [this](bool on) { commands_->SetAskExit(on); });
     connect(ChBoxAutoLoad, &QCheckBox::clicked, this, [this](bool on) {
-        commands_->ChBoxAutoLoadClick(on);
+        commands_->SetAutoLoad(on);
         RefreshFileWidgets();
     });
     connect(BBtnAutoLoad, &QPushButton::clicked, this, [this] { BBtnAutoLoadClick(); });
@@ -146,7 +147,7 @@ void TFormOptions::RefreshGrid(bool placeCurrent) {
 }
 
 void TFormOptions::StrGridConstSetEditText(int row, int column, const QString& text) {
-    commands_->StrGridConstSetEditText(column, row, text.toStdString());
+    commands_->EditConstantCell(column, row, text.toStdString());
     // The row rules may have added or removed the blank row. While an editor is open the
     // grid follows at once (the edited cell is left to the editor); a text set from outside
     // is followed once its change has run its course.
@@ -169,7 +170,7 @@ void TFormOptions::FocusBadField(std::uint8_t badField) {
 
 void TFormOptions::BBtnExitOptClick() {
     StrGridConst->CommitEdit();  // what is typed into a cell is validated too
-    const OptionsCloseOutcome outcome = commands_->BBtnExitOptClick();
+    const OptionsCloseOutcome outcome = commands_->ApplyAndClose();
     RefreshFromModel();
     if (outcome.close) {
         close();  // the close query validates once more
@@ -180,7 +181,7 @@ void TFormOptions::BBtnExitOptClick() {
 
 bool TFormOptions::FormCloseQuery() {
     StrGridConst->CommitEdit();
-    const OptionsCloseOutcome outcome = commands_->FormCloseQuery();
+    const OptionsCloseOutcome outcome = commands_->ValidateForClose();
     RefreshGrid(true);  // validation tidies the user rows
     if (!outcome.close && outcome.focusBadField) FocusBadField(outcome.badField);
     return outcome.close;
@@ -200,7 +201,7 @@ void TFormOptions::showEvent(QShowEvent* event) {
 }
 
 void TFormOptions::BBtnAutoLoadClick() {
-    commands_->BBtnAutoLoadClick();
+    commands_->ChooseAutoLoadFile();
     RefreshFileWidgets();
     if (!EditFAutoLoad->text().isEmpty()) EditFAutoLoad->setFocus();
 }
@@ -212,12 +213,12 @@ void TFormOptions::ShowFileOutcome(const FileCommandOutcome& outcome) {
 
 void TFormOptions::BBtnIniFileClick() {
     StrGridConst->CommitEdit();
-    ShowFileOutcome(files_->BBtnIniFileClick());
+    ShowFileOutcome(files_->ConfirmAndOpenSettingsFile());
 }
 
 void TFormOptions::CBoxIniFileChange(int index) {
     StrGridConst->CommitEdit();
-    ShowFileOutcome(files_->CBoxIniFileChange(index));
+    ShowFileOutcome(files_->SwitchToRecentFile(index));
 }
 
 // The description panel of the focused field turns yellow with a border; the panels on its

@@ -1,0 +1,2 @@
+// A file of the calculation layer.
+#pragma once
