@@ -9,6 +9,7 @@ Calculator CreateCalculator(const std::string& startDirectory) {
     c.main.recent.Reset();
     c.main.programIni = ReadProgramIni(startDirectory);
     c.settings.TakeProgramIniValues(c.main.programIni);
+    c.report.heading = c.main.programIni.reportHeading;
     return c;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/InputHistory.h"
 #include "app/RecentCalculations.h"
+#include "app/SessionReport.h"
 #include "calc/Selection.h"
 #include "memory/MemoryTable.h"
 #include "platform/Question.h"
@@ -40,10 +41,12 @@ struct Calculator {
     SettingsModel settings;
     MemoryTable memory;
     QuestionDialog question;
+    SessionReport report;  // the calculation note: journal and heading
 };
 
 // FormCreate of the main window followed by FormCreate of the settings window: the start
-// values, the program INI read from the start directory and copied into the settings.
+// values, the program INI read from the start directory and copied into the settings (and
+// the note's heading into the report).
 Calculator CreateCalculator(const std::string& startDirectory);
 
 }  // namespace zul

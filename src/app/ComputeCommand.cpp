@@ -29,6 +29,8 @@ ComputeOutcome Compute(Calculator& calculator, std::string_view inputText, BusyI
     }
     main.calculationMarker = result.route != LineRoute::Plain;
 
+    RecordCompute(calculator, entered, outcome.inputText);
+
     if (main.calculationMarker) {
         outcome.recordedCalculation =
             main.recent.Record("=" + outcome.inputText, main.topic.selectedNodeIndex);

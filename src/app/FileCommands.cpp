@@ -192,8 +192,9 @@ bool FileCommands::MayExit() {
             platform_.ShowMessage(MessageKind::Confirmation, "Закрыть программу ЗУЛ?", MessageButtons::YesNo);
         if (r != MessageResult::Yes) return false;
     }
-    const IniSaveResult saved =
-        WriteProgramIni(c_.main.startDirectory, c_.settings.ProgramIniValuesToWrite());
+    ProgramIniValues values = c_.settings.ProgramIniValuesToWrite();
+    values.reportHeading = c_.report.heading;
+    const IniSaveResult saved = WriteProgramIni(c_.main.startDirectory, values);
     if (!saved.ok) {
         platform_.ShowError("Не удалось сохранить файл " + std::string(kProgramIniName) + ":\n" +
                             ProgramIniPath(c_.main.startDirectory) + "\n" + saved.error);

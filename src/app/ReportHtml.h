@@ -8,17 +8,10 @@
 #include <string_view>
 
 #include "app/JournalEntry.h"
+#include "settings/ReportHeading.h"
 #include "app/ReportPictures.h"
 
 namespace zul {
-
-// The heading block of the document; an empty field is left out.
-struct ReportHeading {
-    std::string object;   // "Объект"
-    std::string section;  // "Раздел"
-    std::string author;   // "Составил"
-    std::string date;     // "Дата"
-};
 
 inline constexpr std::string_view kReportTitle = "Расчётная записка";
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Calculator.h"
+#include "app/JournalSection.h"
 #include "eval/Text.h"
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
@@ -131,7 +132,7 @@ std::string NotSettingsFileText(const std::string& path) {
     return "Этот файл не является файлом настроек для программы ЗУЛ:  " + FileNameOf(path);
 }
 
-void StoreSettings(const Calculator& c, IniDocument& doc) {
+std::size_t StoreSettings(const Calculator& c, IniDocument& doc) {
     for (std::string_view section : kOwnedSections) doc.EraseSection(section);
     WriteZulHeader(doc);
     WriteKey(doc, keys::kCurrentType, IniIntegerText(c.main.topic.selectedNodeIndex));
@@ -159,6 +160,23 @@ void StoreSettings(const Calculator& c, IniDocument& doc) {
                   EncodeCell(Trim(row.expression)) + separator + EncodeCell(Trim(row.result)) +
                       separator + EncodeCell(Trim(row.note)));
     }
+    // The journal is the file's too; an empty one leaves no section behind.
+    const Journal& journal = c.report.journal;
+    if (journal.Empty()) {
+        doc.EraseSection(kJournalSection);
+        return 0;
+    }
+    return journal.Size() - WriteJournalSection(doc, journal);
+}
+
+std::string JournalCutText(std::size_t written, std::size_t entries) {
+    return "Журнал расчётной записки слишком велик для файла настроек; сохранены последние записи: " +
+           std::to_string(written) + " из " + std::to_string(entries) + ".";
+}
+
+std::string UnreadJournalText(int count) {
+    return "Записей журнала расчётной записки, которые не удалось прочитать из файла настроек: " +
+           IniIntegerText(count);
 }
 
 std::string TooManyUserConstantsText() {
@@ -172,12 +190,13 @@ bool WriteSettingsFile(Calculator& c, Platform& platform) {
     IniDocument doc;
     const IniLoadResult loaded = doc.Load(path);
     IniSaveResult saved;
+    std::size_t journalLeftOut = 0;
     if (c.settings.grid.UserCount() > kMaxUserConstants) {
         saved = {false, TooManyUserConstantsText()};  // a file that would read back with fewer
     } else if (!loaded.ok() && loaded.status != IniLoadStatus::Missing) {
         saved = {false, loaded.error};  // writing would lose what the file holds besides
     } else {
-        StoreSettings(c, doc);
+        journalLeftOut = StoreSettings(c, doc);
         saved = doc.Save(path);
     }
     if (!saved.ok) {
@@ -185,6 +204,11 @@ bool WriteSettingsFile(Calculator& c, Platform& platform) {
         return false;
     }
     c.main.settingsFile.modified = false;
+    if (journalLeftOut > 0) {
+        const std::size_t entries = c.report.journal.Size();
+        platform.ShowMessage(MessageKind::Warning, JournalCutText(entries - journalLeftOut, entries),
+                             MessageButtons::Ok);
+    }
     return true;
 }
 
@@ -215,6 +239,8 @@ SettingsReadOutcome ReadSettingsDocument(Calculator& c, Platform& platform, cons
     ReadGeneral(c, platform, doc);
     ReadConstants(c, doc);
     ReadStrings(c, doc, historyAnswer);
+    if (const int lost = ReadSessionJournal(c.report, doc, historyAnswer); lost > 0)
+        platform.ShowMessage(MessageKind::Warning, UnreadJournalText(lost), MessageButtons::Ok);
     if (c.main.activated) {
         out.focus = FocusTarget::InputLine;
     } else if (c.main.topic.selectedNodeIndex > 0) {

@@ -2,6 +2,7 @@
 // configuration between the calculator's state and an INI file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,8 +37,9 @@ struct SettingsReadOutcome {
 bool WriteSettingsFile(Calculator& calculator, Platform& platform);
 
 // Fills a document with the configuration, as WriteSettingsFile writes it. The sections
-// the file owns are erased first; any other section stays.
-void StoreSettings(const Calculator& calculator, IniDocument& document);
+// the file owns are erased first; any other section stays. Returns how many of the oldest
+// journal entries did not fit the journal's share of the file and were left out.
+std::size_t StoreSettings(const Calculator& calculator, IniDocument& document);
 
 // Reads the current settings file. historyAnswer is the answer of the history question
 // (1 replace, 2 append, 3 keep); a load that asked nothing passes kAnswerAppend.
@@ -51,6 +53,11 @@ int CountStoredStrings(const std::string& path);
 
 // Why a configuration with too many user constants is not saved.
 std::string TooManyUserConstantsText();
+
+// Why a read left out entries of the stored journal.
+std::string UnreadJournalText(int count);
+// Why a save left out the oldest entries of the journal.
+std::string JournalCutText(std::size_t written, std::size_t entries);
 
 // The header error of a read: "Этот файл не является файлом настроек для программы ЗУЛ:  name".
 std::string NotSettingsFileText(const std::string& path);

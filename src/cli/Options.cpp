@@ -7,6 +7,10 @@
 
 #include "Version.h"
 
+#include "app/Journal.h"
+
+static_assert(zul::Journal::kCapacity == 3000, "the --report help names the journal's capacity");
+
 namespace zul::cli {
 
 namespace {
@@ -100,6 +104,18 @@ const OptionRow kOptions[] = {
          o.catalogue = true;
          return true;
      }},
+    {"--report", "FILE",
+     "also write the calculation note of the run (\"Расчётная\n"
+     "записка\") to FILE as HTML with the pictures inside: every\n"
+     "input computed (every computed line with --list), with its\n"
+     "arguments, units and literature; the heading comes from\n"
+     "the section Report of Zul.ini in the current folder; at\n"
+     "most the last 3000 entries",
+     ParseOutcome::Run,
+     [](const std::string& v, Options& o, std::string&) {
+         o.reportFile = v;
+         return true;
+     }},
     {"--help", "", "", ParseOutcome::Help},
     {"--version", "", "", ParseOutcome::Version},
 };
@@ -184,7 +200,8 @@ std::string UsageText() {
            "Lines of standard input end with LF, CR LF or CR alone; a line longer than\n" +
            std::to_string(kMaxInputLine) + " bytes is refused without being read into memory.\n"
            "Output: one line per input; \"error: ...\" for an input that fails.\n"
-           "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error.\n";
+           "Exit status: 0 all inputs computed, 1 some input failed, 2 usage error or a\n"
+           "--report file that cannot be written (checked before anything is computed).\n";
 }
 
 std::string VersionText() { return "zulc (ЗУЛ) " + std::string(kVersion); }

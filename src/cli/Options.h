@@ -27,6 +27,7 @@ struct Options {
     std::string listFile;                                    // --list FILE
     bool writeList = false;                                  // --write
     bool catalogue = false;                                  // --catalogue
+    std::string reportFile;                                  // --report FILE
 };
 
 enum class ParseOutcome { Run, Help, Version, Error };

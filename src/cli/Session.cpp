@@ -13,6 +13,7 @@
 #include "calc/Catalogue.h"
 #include "calc/Selection.h"
 #include "cli/LineReader.h"
+#include "cli/Report.h"
 #include "eval/NumberText.h"
 #include "lists/ListBatch.h"
 #include "settings/ConstantsOption.h"
@@ -100,6 +101,7 @@ int RunList(const Options& options, Calculator& calculator, std::ostream& out, s
     }
     for (const ListLineResult& line : batch.lines) out << line.number << ".\t" << line.result << '\n';
     out.flush();
+    AddListLines(calculator, batch.lines);
     if (!batch.fault.empty()) {
         out << "error: " << batch.fault << '\n';
         return 1;
@@ -115,13 +117,14 @@ int RunList(const Options& options, Calculator& calculator, std::ostream& out, s
 
 int RunSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
     Calculator calculator;
-    if (!Configure(options, calculator, err)) return 2;
+    if (!Configure(options, calculator, err) || !PrepareReport(options, calculator, err)) return 2;
     if (options.catalogue) {
         out << CatalogueListing();
         if (options.inputs.empty()) return 0;
     }
 
-    if (!options.listFile.empty()) return RunList(options, calculator, out, err);
+    if (!options.listFile.empty())
+        return FinishReport(options, calculator, RunList(options, calculator, out, err), err);
 
     bool anyFailed = false;
     auto report = [&](const LineOutcome& r) {
@@ -154,7 +157,7 @@ int RunSession(const Options& options, std::istream& in, std::ostream& out, std:
         }
     }
     out.flush();
-    return anyFailed ? 1 : 0;
+    return FinishReport(options, calculator, anyFailed ? 1 : 0, err);
 }
 
 }  // namespace zul::cli

@@ -28,7 +28,7 @@ ListBatchResult ComputeListFile(const std::string& path, const EvalContext& cont
     } catch (const ArithmeticFault& fault) {
         out.fault = fault.what();
     }
-    for (int n = 1; n <= list.LineCount(); ++n) out.lines.push_back({n, list.Line(n).result});
+    for (int n = 1; n <= list.LineCount(); ++n) out.lines.push_back({n, list.Line(n).result, list.Line(n)});
     if (writeBack && out.fault.empty()) {
         const ListWriteResult written = WriteListFile(list, path);
         if (!written.ok) {

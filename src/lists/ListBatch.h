@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "eval/EvalContext.h"
+#include "lists/ExpressionList.h"
 
 namespace zul {
 
 struct ListLineResult {
     int number = 0;      // the line number, 1..
     std::string result;  // the result cell as the window shows it (empty: no result)
+    ListLine line;       // the whole line after computing
 };
 
 struct ListBatchResult {

@@ -45,6 +45,8 @@ public:
     int busyDepth() const { return busyDepth_; }
     // Texts of all messages, one per element, for compact assertions.
     std::vector<std::string> MessageTexts() const;
+    // Every scripted answer was asked for.
+    bool ScriptUsedUp() const { return messageResults_.empty() && files_.empty() && questions_.empty(); }
     void ClearRecords();
 
     bool openWithDesktopSucceeds = true;

@@ -20,7 +20,7 @@ namespace {
 std::string ErrnoText(int error) { return std::strerror(error); }
 
 // Writes all bytes, retrying short writes.
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -130,6 +130,11 @@ IniSaveResult IniDocument::Save(const std::string& path) const {
     const std::string bytes = Serialize();
     // What could not be opened again is not written.
     if (bytes.size() > kMaxFileSize) return Failure(std::string(kWouldBeTooLargeText));
+    return SaveFileBytes(path, bytes);
+}
+
+IniSaveResult SaveFileBytes(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return Failure("имя файла не задано");
     fs::path target;
     if (!SaveTarget(path, target)) return Failure(ErrnoText(ELOOP));
     struct stat st {};

@@ -17,6 +17,11 @@ inline constexpr std::string_view kTooLargeText = "файл больше 16 МБ
 inline constexpr std::string_view kWouldBeTooLargeText =
     "файл получился бы больше 16 МБ, и программа не смогла бы его открыть";
 
+// Writes the bytes as IniDocument::Save writes a document: into a temporary file of the
+// target's folder, renamed over the target only when complete. On failure the old file
+// (or its absence) stays as it was.
+IniSaveResult SaveFileBytes(const std::string& path, std::string_view bytes);
+
 // The value of the key, or the default when the file, the section or the key is missing
 // (or the file cannot be read).
 std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,

@@ -8,6 +8,17 @@
 
 namespace zul {
 
+namespace {
+struct HeadingKey {
+    const SettingsKey& key;
+    std::string ReportHeading::*field;
+};
+const HeadingKey kHeadingKeys[] = {{keys::kReportObject, &ReportHeading::object},
+                                   {keys::kReportSection, &ReportHeading::section},
+                                   {keys::kReportAuthor, &ReportHeading::author},
+                                   {keys::kReportDate, &ReportHeading::date}};
+}  // namespace
+
 std::string ProgramIniPath(const std::string& startDirectory) {
     return (std::filesystem::path(startDirectory) / kProgramIniName).string();
 }
@@ -27,6 +38,7 @@ ProgramIniValues ReadProgramIniDocument(const IniDocument& doc) {
     values.angleUnit = AngleUnitOf(ReadKey(doc, keys::kRadian)).value_or(DefaultAngleUnit());
     values.escExit = ReadIntegerKey(doc, keys::kEscExit) != 0;
     values.askExit = ReadIntegerKey(doc, keys::kAskExit) != 0;
+    for (const HeadingKey& k : kHeadingKeys) values.reportHeading.*k.field = Trim(ReadKey(doc, k.key));
     return values;
 }
 
@@ -37,6 +49,9 @@ void StoreProgramIni(const ProgramIniValues& values, IniDocument& doc) {
     WriteKey(doc, keys::kRadian, AngleUnitText(values.angleUnit));
     WriteKey(doc, keys::kEscExit, values.escExit ? "1" : "0");
     WriteKey(doc, keys::kAskExit, values.askExit ? "1" : "0");
+    // A program INI of someone who never wrote a note stays as it was.
+    if (values.reportHeading.Empty() && !doc.HasSection(keys::kReportObject.section)) return;
+    for (const HeadingKey& k : kHeadingKeys) WriteKey(doc, k.key, Trim(values.reportHeading.*k.field));
 }
 
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values) {

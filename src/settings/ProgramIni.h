@@ -6,6 +6,7 @@
 
 #include "eval/EvalContext.h"
 #include "settings/IniDocument.h"
+#include "settings/ReportHeading.h"
 #include "settings/SettingsKeys.h"
 
 namespace zul {
@@ -18,6 +19,7 @@ struct ProgramIniValues {
     AngleUnit angleUnit = DefaultAngleUnit();
     bool escExit = false;
     bool askExit = false;
+    ReportHeading reportHeading;  // section "Report": the heading of the calculation note
     bool operator==(const ProgramIniValues&) const = default;
 };
 
@@ -25,7 +27,8 @@ std::string ProgramIniPath(const std::string& startDirectory);
 
 // The defaults when the file is missing or fails the header check.
 ProgramIniValues ReadProgramIni(const std::string& startDirectory);
-// Writes the keys in their order; sections are not erased, so other keys survive.
+// Writes the keys in their order; sections are not erased, so other keys survive. The
+// section "Report" is written when the heading has a field or the file has the section.
 IniSaveResult WriteProgramIni(const std::string& startDirectory, const ProgramIniValues& values);
 // The same two on a document in memory.
 ProgramIniValues ReadProgramIniDocument(const IniDocument& document);

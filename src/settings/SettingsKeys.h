@@ -44,6 +44,11 @@ inline constexpr SettingsKey kAutoLoad{"AutoLoad", "True", "0", 0, 1};
 inline constexpr SettingsKey kAutoLoadFile{"AutoLoad", "FileName", ""};
 inline constexpr SettingsKey kEscExit{"General", "EscExit", "0", 0, 1};  // read: any integer but 0 is on
 inline constexpr SettingsKey kAskExit{"General", "AskExit", "0", 0, 1};
+// The heading of the calculation note, section Report of the program INI.
+inline constexpr SettingsKey kReportObject{"Report", "Object", ""};
+inline constexpr SettingsKey kReportSection{"Report", "Section", ""};
+inline constexpr SettingsKey kReportAuthor{"Report", "Author", ""};
+inline constexpr SettingsKey kReportDate{"Report", "Date", ""};
 
 }  // namespace keys
 

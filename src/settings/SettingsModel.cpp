@@ -38,7 +38,7 @@ void SettingsModel::TakeProgramIniValues(const ProgramIniValues& values) {
 }
 
 ProgramIniValues SettingsModel::ProgramIniValuesToWrite() const {
-    return {autoLoad, autoLoadPath, angleUnit, escExit, askExit};
+    return {autoLoad, autoLoadPath, angleUnit, escExit, askExit, {}};  // the heading is the report's
 }
 
 void SettingsModel::ResetOptions() {

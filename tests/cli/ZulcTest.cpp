@@ -227,5 +227,50 @@ TEST(Zulc, ComputesAListFileAndWritesItBack) {
     EXPECT_EQ(Zulc({"--list", path}).status, 2);  // the file is gone
 }
 
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(Zulc, ReportWritesTheComputedInputsAsTheNote) {
+    const auto dir = std::filesystem::temp_directory_path() / ("zulc-report-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string note = (dir / "note.html").string();
+    const ZulcRun r = Zulc({"--code", "1", "--report", note, "[12.5] [80]", "2+3", "2+"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "0.690776662725\n5\nerror: the expression cannot be evaluated\n");
+    const std::string html = ReadAll(note);
+    for (const char* part : {"<td>Расход</td><td>м3/ч</td><td>12.5</td><td>12.5</td>",
+                             "<b>0.690776662725</b> м/с", "<h2>2. Вычисление</h2>", "2+3 = <b>5</b>"}) {
+        EXPECT_NE(html.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(html.find("<h2>3."), std::string::npos);  // a failed input is no entry
+
+    // A list: its computed lines; line 3 is switched off and has no result.
+    const auto list = (dir / "sample.sl").string();
+    std::filesystem::copy_file(DataFile("sample.sl"), list);
+    EXPECT_EQ(Zulc({"--list", list, "--report", note}).status, 0);
+    const std::string lines = ReadAll(note);
+    EXPECT_NE(lines.find("[1]*10 = <b>40</b>"), std::string::npos);
+    EXPECT_NE(lines.find("<h2>3."), std::string::npos);
+    EXPECT_EQ(lines.find("<h2>4."), std::string::npos);
+
+    // A file that cannot be written is a usage error before anything is computed.
+    for (const std::string& bad : {(dir / "missing" / "note.html").string(), dir.string()}) {
+        SCOPED_TRACE(bad);
+        const ZulcRun refused = Zulc({"--report", bad, "2+3"});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err.rfind("zulc: cannot write " + bad + ": ", 0), 0u) << refused.err;
+    }
+    EXPECT_EQ(Zulc({"--report"}).status, 2);
+    // Never in the place of a file the run reads.
+    const ZulcRun overwrite = Zulc({"--list", list, "--report", list});
+    EXPECT_EQ(overwrite.status, 2);
+    EXPECT_EQ(overwrite.out, "");
+    EXPECT_NE(ReadAll(list).find("[1]*10"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace zul::cli

@@ -17,6 +17,7 @@ Section TimeSumSection();
 Section InsertSection();          // the insert-formula dialog and the literature command
 Section MemorySection();
 Section ListsSection();
+Section ZapiskaSection();         // the calculation note of a session
 Section SettingsSection();        // settings window, settings files, Zul.ini
 Section KeysSection();
 Section FilesSection();           // where the shipped files are found

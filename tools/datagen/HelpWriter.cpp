@@ -153,7 +153,8 @@ Section TimeSumSection() {
 std::string HelpHtml(const std::string& zulcUsage) {
     const std::vector<Section> sections = {AboutSection(),    InputSection(),    SyntaxSection(),
                                            CalculationsSection(), TimeSumSection(), InsertSection(),
-                                           MemorySection(),   ListsSection(),    SettingsSection(),
+                                           MemorySection(),   ListsSection(),    ZapiskaSection(),
+                                           SettingsSection(),
                                            KeysSection(),     FilesSection(),    ZulcSection(zulcUsage)};
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"

@@ -46,6 +46,7 @@ std::unique_ptr<ZulWindows> CreateWindows(Calculator& calculator, Platform& plat
     windows->memory->SetInputLine({[face] { return face->InputLineText(); },
                                    [face](const std::string& text) { face->SetInputLineText(text); }});
     windows->incFunc->SetLiteratureCommand([face] { face->SpButtonliteratureClick(); });
+    windows->factory.SetNoteSources(platform, help);
     return windows;
 }
 

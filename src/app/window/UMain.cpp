@@ -17,6 +17,7 @@
 #include "widgets/Glyphs.h"
 #include "widgets/Panels.h"
 #include "app/Calculator.h"
+#include "app/JournalLiterature.h"
 #include "calc/Catalogue.h"
 #include "calc/Pictures.h"
 #include "app/FileCommands.h"
@@ -193,6 +194,7 @@ void TFormFace::setTexts() {
     NNastrOptions->setText(QStringLiteral("Настройки..."));
     NMemory->setText(QStringLiteral("Память..."));
     NVichStrings->setText(QStringLiteral("Список выражений..."));
+    NZapiska->setText(QStringLiteral("Расчётная записка..."));
     NFileExit->setText(QStringLiteral("Выход"));
     NHelp->setTitle(QStringLiteral("Помощь"));
     NVstFunc->setText(QStringLiteral("Вставить формулу..."));
@@ -214,6 +216,7 @@ void TFormFace::setTexts() {
     SetHint(NNastrOptions, SpButOpt->statusTip());
     SetHint(NMemory, SpButtonMem->statusTip());
     SetHint(NVichStrings, SpButSList->statusTip());
+    SetHint(NZapiska, QStringLiteral("Расчёты сеанса документом: исходные данные, результаты, литература"));
     SetHint(NFileExit, QStringLiteral("Закрыть программу"));
     SetHint(NVstFunc, SpButtonIncFunc->statusTip());
     SetHint(NVstLiter, SpButtonliterature->statusTip());
@@ -241,6 +244,9 @@ TFormFace::TFormFace(Calculator& calculator, Platform& platform, WindowFactory& 
       windows_(windows) {
     setObjectName(QStringLiteral("FormFace"));
     dataFolders_ = FindDataFolders(calc_.main.startDirectory, QCoreApplication::applicationFilePath().toStdString());
+    // The calculation note quotes the same literature and shows the same pictures.
+    calc_.report.literature = LoadLiteratureFile(dataFolders_.literature);
+    calc_.report.picturesFolder = dataFolders_.pictures;
     createWidgets();
     createMenus();
     setTexts();

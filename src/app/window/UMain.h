@@ -63,6 +63,7 @@ public:
     void NFileCloseClick();
     void NNastrOptionsClick();
     void NVichStringsClick();
+    void NZapiskaClick();
     void SpButtonMemClick();
     void SpButtonVstFuncClick();
     void SpButtonliteratureClick();
@@ -177,6 +178,7 @@ private:
     QAction* NNastrOptions = nullptr;
     QAction* NMemory = nullptr;
     QAction* NVichStrings = nullptr;
+    QAction* NZapiska = nullptr;
     QAction* NFileExit = nullptr;
     QMenu* NHelp = nullptr;
     QAction* NVstFunc = nullptr;

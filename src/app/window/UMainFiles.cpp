@@ -51,6 +51,7 @@ void TFormFace::ShowFileOutcome(const FileCommandOutcome& outcome) {
 
 void TFormFace::NNastrOptionsClick() { windows_.Show(WindowKind::Options, this); }
 void TFormFace::NVichStringsClick() { windows_.Show(WindowKind::Lists, this); }
+void TFormFace::NZapiskaClick() { windows_.Show(WindowKind::Zapiska, this); }
 
 void TFormFace::SpButtonMemClick() {
     QWidget* memory = windows_.lasting().memory;

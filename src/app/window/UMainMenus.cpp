@@ -42,6 +42,7 @@ void TFormFace::createMenus() {
     NNastrOptions = Item(NFile, "NNastrOptions", QKeySequence(Qt::Key_F4));
     NMemory = Item(NFile, "NMemory", QKeySequence(Qt::Key_F5));
     NVichStrings = Item(NFile, "NVichStrings", QKeySequence(Qt::Key_F7));
+    NZapiska = Item(NFile, "NZapiska", QKeySequence(Qt::Key_F11));
     NFile->addSeparator();
     NFileExit = Item(NFile, "NFileExit", QKeySequence(Qt::ALT | Qt::Key_X));
     MenuCalc->addMenu(NFile);
@@ -81,6 +82,7 @@ void TFormFace::createConnections() {
     bind(NNastrOptions, &TFormFace::NNastrOptionsClick);
     bind(NMemory, &TFormFace::SpButtonMemClick);
     bind(NVichStrings, &TFormFace::NVichStringsClick);
+    bind(NZapiska, &TFormFace::NZapiskaClick);
     bind(NFileExit, &TFormFace::NFileExitClick);
     bind(NVstFunc, &TFormFace::SpButtonVstFuncClick);
     bind(NVstLiter, &TFormFace::SpButtonliteratureClick);

@@ -10,6 +10,7 @@
 #include "reference/window/UAboutC.h"
 #include "reference/window/UEdIzm.h"
 #include "reference/window/UFunc.h"
+#include "report/window/UZapiska.h"
 #include "settings/window/UOpt.h"
 
 namespace zul {
@@ -46,6 +47,14 @@ void WindowFactory::Show(WindowKind kind, QWidget* over) {
     case WindowKind::About:
         made = std::make_unique<TFormAbout>(over);
         break;
+    case WindowKind::Zapiska: {
+        if (platform_ == nullptr) return;
+        TFormVirStrings* lists = lasting_.lists;
+        TFormZapiska::Sources sources{[lists] { return lists != nullptr ? lists->list().Lines() : std::vector<ListLine>{}; },
+                                      help_};
+        made = std::make_unique<TFormZapiska>(calc_, *platform_, std::move(sources), over);
+        break;
+    }
     default: {
         QDialog* lasting = LastingWindow(kind);
         if (lasting == nullptr) return;

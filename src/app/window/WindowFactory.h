@@ -14,12 +14,13 @@ class QWidget;
 namespace zul {
 
 struct Calculator;
+class Platform;
 class TFormIncFunc;
 class TFormMem;
 class TFormOptions;
 class TFormVirStrings;
 
-enum class WindowKind { Options, Lists, Memory, FunctionList, UnitReference, About };
+enum class WindowKind { Options, Lists, Memory, FunctionList, UnitReference, About, Zapiska };
 
 class WindowFactory {
 public:
@@ -43,6 +44,13 @@ public:
     // Runs after a lasting window closed: the main window shows the calculator anew.
     void SetAfterLasting(std::function<void()> after) { afterLasting_ = std::move(after); }
 
+    // What the calculation note (made for each showing) reads beyond the calculator: the
+    // platform for its messages and the main window's help. Without them it is not shown.
+    void SetNoteSources(Platform& platform, std::function<void()> help) {
+        platform_ = &platform;
+        help_ = std::move(help);
+    }
+
     // The insert-formula dialog shown with a set-up record (the insert-formula command).
     RunDialogFunction InsertDialog() const;
 
@@ -55,6 +63,8 @@ private:
     QDialog* LastingWindow(WindowKind kind) const;
 
     Calculator& calc_;
+    Platform* platform_ = nullptr;
+    std::function<void()> help_;
     Lasting lasting_;
     std::function<void()> afterLasting_;
     ModalRunner runModal_;
