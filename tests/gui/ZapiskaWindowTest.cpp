@@ -25,7 +25,10 @@
 #include "settings/ProgramIni.h"
 #include "lists/ExpressionList.h"
 #include "lists/window/UVichStr.h"
+#include "report/window/JournalModel.h"
 #include "report/window/UZapiska.h"
+#include "widgets/FitText.h"
+#include "widgets/FitTextDelegate.h"
 
 namespace zul::test {
 namespace {
@@ -98,6 +101,38 @@ TEST(Zapiska, OpensFromTheFileMenuWithItsShortcutAndHint) {
     EXPECT_FALSE(item->statusTip().isEmpty());
     item->trigger();
     EXPECT_EQ(f.opened, std::vector<QString>{QStringLiteral("FormZapiska")});
+}
+
+// Results show whole in their column, the longest ones (an exponent, a unit) in a smaller font.
+TEST(Zapiska, LongResultsShowWhole) {
+    GuiFixture f;
+    for (const char* input : {"-1234.5/7", "-1234.5/7*1E20", "2^0.5/1E20"}) f.Compute(QString::fromUtf8(input));
+    f.SelectNode(ToQ(NodeByCode(1012)->text));
+    f.Compute(QStringLiteral("[45000.5] [5.3]"));
+    bool opened = false;
+    f.windows->factory.SetModalRunner([&](QDialog& window) {
+        opened = true;
+        window.show();
+        auto* grid = window.findChild<QTableView*>(QStringLiteral("GridZapiska"));
+        ASSERT_NE(grid, nullptr);
+        ASSERT_EQ(grid->model()->rowCount(), 4);
+        auto* fit = qobject_cast<FitTextDelegate*>(grid->itemDelegateForColumn(JournalModel::kResult));
+        ASSERT_NE(fit, nullptr);
+        for (int row = 0; row < 4; ++row) {
+            const QModelIndex cell = grid->model()->index(row, JournalModel::kResult);
+            SCOPED_TRACE(ToStd(cell.data().toString()));
+            QStyleOptionViewItem option;
+            option.font = grid->font();
+            option.rect = grid->visualRect(cell);
+            const FittedText fitted = fit->Fit(option, cell);
+            EXPECT_TRUE(fitted.whole);
+            EXPECT_GE(fitted.font.pixelSize(), 10);
+        }
+        EXPECT_TRUE(grid->model()->index(3, JournalModel::kResult).data().toString().endsWith(QStringLiteral(" мм")));
+        window.hide();
+    });
+    f.face().findChild<QAction*>(QStringLiteral("NZapiska"))->trigger();
+    EXPECT_TRUE(opened);
 }
 
 TEST(Zapiska, ExportsTheComputedEntries) {

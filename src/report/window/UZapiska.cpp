@@ -22,6 +22,7 @@
 #include "widgets/Glyphs.h"
 #include "widgets/Panels.h"
 #include "widgets/QtText.h"
+#include "widgets/FitTextDelegate.h"
 #include "widgets/GridGlyphs.h"
 #include "report/window/JournalModel.h"
 #include "report/window/ReportGlyphs.h"
@@ -118,9 +119,13 @@ void TFormZapiska::createWidgets() {
     QHeaderView* header = GridZapiska->horizontalHeader();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(JournalModel::kCaption, QHeaderView::Stretch);
-    const int widths[JournalModel::kColumnCount] = {62, 68, 0, 140, 130};
+    const int widths[JournalModel::kColumnCount] = {62, 68, 0, 175, 110};
     for (int c = 0; c < JournalModel::kColumnCount; ++c)
         if (c != JournalModel::kCaption) GridZapiska->setColumnWidth(c, widths[c]);
+    // A result is never cut: a long one (15 digits, an exponent and a unit) takes a smaller font.
+    auto* results = new FitTextDelegate(GridZapiska);
+    results->SetShrinkColumn(JournalModel::kResult, 10);
+    GridZapiska->setItemDelegateForColumn(JournalModel::kResult, results);
 
     TextPreview = Named(new QTextBrowser(this), "TextPreview");
     TextPreview->setOpenLinks(false);
