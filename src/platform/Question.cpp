@@ -41,8 +41,8 @@ QuestionPrompt QuestionDialog::Prepare(QuestionKind kind) const {
 }
 
 int QuestionDialog::Finish(QuestionKind kind, const QuestionOutcome& outcome) {
-    const int count = kind == QuestionKind::History ? 3 : 2;
-    if (!outcome.continued || outcome.choice < 1 || outcome.choice > count) {
+    // The choices a dialog offers are the ones Prepare gives it.
+    if (!outcome.continued || outcome.choice < 1 || outcome.choice > Prepare(kind).choiceCount) {
         answer_ = kAnswerAbort;
         return answer_;
     }
